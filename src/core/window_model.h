@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/decimal_separator.h"
+#include "core/text_field.h"
+
+namespace tavro {
+
+// The logic object of a window: its named text fields, the value cells its
+// derived class owns, and one parameterless operation per button, invoked by
+// the name of the button's click handler ("Command1_Click"). It runs and is
+// tested without any user interface.
+class WindowModel {
+ public:
+  WindowModel(std::string name, DecimalSeparator separator)
+      : name_(std::move(name)), separator_(separator) {}
+  virtual ~WindowModel() = default;
+  WindowModel(const WindowModel&) = delete;
+  WindowModel& operator=(const WindowModel&) = delete;
+
+  const std::string& name() const { return name_; }
+  DecimalSeparator separator() const { return separator_; }
+
+  // The fields in the order the window declares them.
+  const std::deque<TextField>& fields() const { return fields_; }
+  TextField* FindField(std::string_view field_name);
+  const TextField* FindField(std::string_view field_name) const;
+
+  bool HasOperation(std::string_view operation) const;
+  // Runs the named operation; false, and nothing runs, when there is none.
+  bool Invoke(std::string_view operation);
+  std::vector<std::string> OperationNames() const;
+
+  // Loading the window: every field takes its initial (empty) text. The cells
+  // keep their contents.
+  void Load();
+
+ protected:
+  TextField& AddField(std::string field_name, std::optional<std::size_t> max_length = {});
+  void AddOperation(std::string operation, std::function<void()> run);
+  // A handler's write into a field (see TextField::Write).
+  void Write(TextField& field, std::string_view text) { field.Write(text, separator_); }
+
+ private:
+  std::string name_;
+  DecimalSeparator separator_;
+  std::deque<TextField> fields_;  // a deque keeps references to fields valid
+  std::map<std::string, std::function<void()>, std::less<>> operations_;
+};
+
+}  // namespace tavro

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "core/number_text.h"
+
+namespace tavro {
+namespace {
+
+constexpr DecimalSeparator kEn = DecimalSeparator::FullStop();
+constexpr DecimalSeparator kBg = DecimalSeparator::Comma();
+
+struct Written {
+  double value;
+  const char* en;
+  const char* bg;
+};
+
+class WritesNumber : public ::testing::TestWithParam<Written> {};
+
+TEST_P(WritesNumber, InBothLocales) {
+  EXPECT_EQ(TextFromNumber(GetParam().value, kEn), GetParam().en);
+  EXPECT_EQ(TextFromNumber(GetParam().value, kBg), GetParam().bg);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, WritesNumber,
+    ::testing::Values(
+        Written{0.0 * -5, "0", "0"}, Written{0.1 + 0.2, "0.3", "0,3"},
+        Written{2.0 / 3, "0.666666666666667", "0,666666666666667"},
+        Written{1.0 / 3, "0.333333333333333", "0,333333333333333"}, Written{1E15, "1E+15", "1E+15"},
+        Written{999999999999999, "999999999999999", "999999999999999"},
+        Written{999999999999999.6, "1E+15", "1E+15"}, Written{5, "5", "5"},
+        Written{-1, "-1", "-1"}, Written{0.5, "0.5", "0,5"}, Written{7.5, "7.5", "7,5"},
+        Written{-1.23456789012346E+17, "-1.23456789012346E+17", "-1,23456789012346E+17"},
+        Written{-2.5E-12, "-2.5E-12", "-2,5E-12"},
+        Written{-2.22044604925031E-12, "-2.22044604925031E-12", "-2,22044604925031E-12"},
+        // Exponent form starts below 1E-4, and a one-digit negative exponent
+        // has no leading zero.
+        Written{0.0001, "0.0001", "0,0001"}, Written{0.00012345, "0.00012345", "0,00012345"},
+        Written{0.00001, "1E-5", "1E-5"}, Written{-0.000099, "-9.9E-5", "-9,9E-5"},
+        Written{1E-10, "1E-10", "1E-10"}, Written{1E100, "1E+100", "1E+100"},
+        Written{std::numeric_limits<double>::max(), "1.79769313486232E+308",
+                "1,79769313486232E+308"},
+        Written{std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324",
+                "4,94065645841247E-324"},
+        Written{123456789.125, "123456789.125", "123456789,125"},
+        Written{99.9999999999978, "99.9999999999978", "99,9999999999978"}));
+
+TEST(TextFromNumber, FewerDigitsRoundAndKeepTheSameLayoutRules) {
+  EXPECT_EQ(TextFromNumber(-1.23456789012346E+17, kEn, 14), "-1.2345678901235E+17");
+  EXPECT_EQ(TextFromNumber(-2.22044604925031E-12, kEn, 14), "-2.2204460492503E-12");
+  EXPECT_EQ(TextFromNumber(9.96, kEn, 2), "10");
+  EXPECT_EQ(TextFromNumber(0.000123456, kBg, 3), "0,000123");
+  EXPECT_EQ(TextFromNumber(123456789012345.0, kEn, 3), "123000000000000");
+  EXPECT_EQ(TextFromNumber(1.6E-7, kEn, 1), "2E-7");
+  EXPECT_EQ(TextFromNumber(-987.654, kBg, 4), "-987,7");
+  EXPECT_EQ(TextFromNumber(0.00999, kEn, 2), "0.01");
+  EXPECT_EQ(TextFromNumber(0.0, kEn, 3), "0");
+}
+
+// The double nearest to x rounded to 15 significant digits, by the standard
+// library alone.
+double RoundedTo15Digits(double x) {
+  char buffer[64];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
+  double rounded = 0;
+  std::from_chars(buffer, end.ptr, rounded);
+  return rounded;
+}
+
+// Every text written reads back, under the same separator, as the number it
+// shows: the double rounded to 15 significant digits.
+TEST(TextFromNumber, ReadsBackAsTheNumberItShows) {
+  std::mt19937_64 random(20261208);
+  std::uniform_int_distribution<std::uint64_t> bits;
+  int checked = 0;
+  while (checked < 20000) {
+    const double x = std::bit_cast<double>(bits(random));
+    if (!std::isfinite(x)) continue;
+    ++checked;
+    for (DecimalSeparator separator : {kEn, kBg}) {
+      const std::string text = TextFromNumber(x, separator);
+      const CheckedNumber back = NumberFromText(text, separator);
+      ASSERT_TRUE(back.ok()) << text;
+      EXPECT_EQ(back.value(), RoundedTo15Digits(x)) << text;
+      EXPECT_EQ(text.find(separator == kEn ? ',' : '.'), std::string::npos) << text;
+      EXPECT_EQ(text.find_first_of("einf"), std::string::npos) << text;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavro

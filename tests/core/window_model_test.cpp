@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "core/window_model.h"
+
+namespace tavro {
+namespace {
+
+class Counter : public WindowModel {
+ public:
+  Counter() : WindowModel("Counter", DecimalSeparator::FullStop()), text1_(AddField("Text1", 3)) {
+    AddOperation("Command1_Click", [this] { Write(text1_, "12345"); });
+  }
+
+ private:
+  TextField& text1_;
+};
+
+TEST(WindowModel, OperationsAreInvokedByName) {
+  Counter window;
+  EXPECT_TRUE(window.HasOperation("Command1_Click"));
+  EXPECT_FALSE(window.HasOperation("Command2_Click"));
+  EXPECT_FALSE(window.Invoke("Command2_Click"));
+  EXPECT_TRUE(window.Invoke("Command1_Click"));
+  // No number of five digits fits three characters, so the text is cut.
+  EXPECT_EQ(window.FindField("Text1")->text(), "123");
+  EXPECT_EQ(window.OperationNames(), std::vector<std::string>{"Command1_Click"});
+}
+
+TEST(WindowModel, LoadingEmptiesEveryField) {
+  Counter window;
+  window.FindField("Text1")->Type("ab");
+  window.Load();
+  EXPECT_EQ(window.FindField("Text1")->text(), "");
+  EXPECT_EQ(window.FindField("Text9"), nullptr);
+}
+
+}  // namespace
+}  // namespace tavro
