@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace tavro {
+
+// The system clipboard, read as plain text. The desktop program reads the
+// real one; tests fill one by hand.
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  // The clipboard's text; the empty text when it holds none or cannot be read.
+  virtual std::string PlainText() = 0;
+};
+
+}  // namespace tavro

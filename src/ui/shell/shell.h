@@ -1,0 +1,64 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/decimal_separator.h"
+#include "core/window_model.h"
+#include "modes/converter/clipboard.h"
+#include "ui/layout/window_layout.h"
+
+namespace tavro::shell {
+
+// What the shell needs of a windowing toolkit. The toolkit builds a window's
+// visible part from its layout and shows the model's field texts in it.
+class WindowSystem {
+ public:
+  virtual ~WindowSystem() = default;
+  // Builds the visible part from the layout, shows the window at its start
+  // position, makes it the active window and gives the focus to its first
+  // control in tab order.
+  virtual void Open(WindowModel& model, const layout::WindowLayout& layout) = 0;
+  // Discards the visible part of an open window.
+  virtual void Close(std::string_view window) = 0;
+  // Makes an open window the active one.
+  virtual void Activate(std::string_view window) = 0;
+  // Ends the program at once; every window vanishes.
+  virtual void Quit() = 0;
+};
+
+enum class WindowState { NotCreated, Closed, Open };
+
+// The program's windows and their states: startup, switching between modes,
+// the single Help window, End, and program end when the last window closes.
+class Shell {
+ public:
+  Shell(WindowSystem& windows, DecimalSeparator separator, Clipboard& clipboard);
+  ~Shell();
+
+  // Creates Form1's object and opens it.
+  void Start();
+
+  // Runs an operation of an open window by its handler name: a calculating
+  // button, a switch to another mode, Help, or End. False, and nothing runs,
+  // when the window is not open or has no such operation.
+  bool Invoke(std::string_view window, std::string_view operation);
+  bool CanInvoke(std::string_view window, std::string_view operation) const;
+
+  // The user closed a window with its title bar's close button.
+  void CloseByUser(std::string_view window);
+
+  WindowState StateOf(std::string_view window) const;
+  // The window's object; nullptr while it is not created.
+  WindowModel* Model(std::string_view window);
+  // False once the program has ended (End, or the last window closed).
+  bool Running() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace tavro::shell
