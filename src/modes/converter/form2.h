@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/decimal_separator.h"
+#include "core/value_cell.h"
+#include "core/window_model.h"
+#include "modes/converter/clipboard.h"
+
+namespace tavro {
+
+struct Conversion;
+
+// The unit-converter window: fourteen fixed conversions of the number in Text1
+// into Text2, a Paste button that fills Text1 from the clipboard and a CE
+// button that empties both fields. It keeps no value from one click to the
+// next.
+class Form2 : public WindowModel {
+ public:
+  Form2(DecimalSeparator separator, Clipboard& clipboard);
+
+  TextField& Text1() { return text1_; }  // the number to convert
+  TextField& Text2() { return text2_; }  // the result
+
+  // The fourteen conversions, in the order of the conversion table.
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void Command5_Click();
+  void Command6_Click();
+  void Command7_Click();
+  void Command8_Click();
+  void Command9_Click();
+  void Command10_Click();
+  void Command11_Click();
+  void Command12_Click();
+  void Command13_Click();
+  void Command14_Click();
+
+  void Command15_Click();  // Paste: the clipboard's text replaces Text1
+  void ce_Click();         // CE: empties Text1, then Text2
+
+ private:
+  void Convert(const Conversion& conversion);
+
+  Clipboard& clipboard_;
+  TextField& text1_;
+  TextField& text2_;
+  ValueCell number_text_;
+};
+
+}  // namespace tavro
