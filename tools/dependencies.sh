@@ -1,0 +1,28 @@
+# Sourced by tools/start and tools/test: makes sure the Debian packages Tavro
+# needs are installed, installing the missing ones when run as root.
+
+# What building the program needs.
+TAVRO_BUILD_PACKAGES=(g++ cmake make qt6-base-dev)
+# What the tests need beyond that: the test frameworks, the scenario runner's
+# JSON library, and an X server with tools to drive the program in it.
+TAVRO_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  xvfb xdotool xclip x11-utils xauth fonts-dejavu-core)
+
+tavro_ensure_packages() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Tavro needs these Debian packages; install them, then run this again:" >&2
+    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+  echo "Installing ${missing[*]}"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
