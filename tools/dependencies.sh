@@ -4,8 +4,10 @@
 # What building the program needs.
 TAVRO_BUILD_PACKAGES=(g++ cmake make qt6-base-dev)
 # What the tests need beyond that: the test frameworks, the scenario runner's
-# JSON library, and an X server with tools to drive the program in it.
+# JSON library, the packaging tools and validators, and an X server with tools
+# to drive the program in it.
 TAVRO_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  dpkg-dev desktop-file-utils appstream
   xvfb xdotool xclip x11-utils xauth fonts-dejavu-core)
 
 tavro_ensure_packages() {
