@@ -47,7 +47,16 @@ class Shell {
   bool Invoke(std::string_view window, std::string_view operation);
   bool CanInvoke(std::string_view window, std::string_view operation) const;
 
-  // The user closed a window with its title bar's close button.
+  // Opens a window as the menus do: a mode window by a switch from the open
+  // mode window (which is closed first; a window already open is closed and
+  // opened afresh, its fields empty), the Help window beside the mode window.
+  // False, and nothing happens, for an unknown name or once the program has
+  // ended. For tools that drive the program by window names.
+  bool OpenWindow(std::string_view window);
+
+  // The user closed a window with its title bar's close button. The shell
+  // discards its visible part (WindowSystem::Close) and, when no window is
+  // left open, ends the program (WindowSystem::Quit).
   void CloseByUser(std::string_view window);
 
   WindowState StateOf(std::string_view window) const;

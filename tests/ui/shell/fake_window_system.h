@@ -1,0 +1,42 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "modes/converter/clipboard.h"
+#include "ui/shell/shell.h"
+
+namespace tavro::shell::testing {
+
+// Records every call the shell makes of the window system, as "open Form1",
+// "close Form1", "activate Form5" and "quit", and the field texts each window
+// had when it was opened.
+class FakeWindowSystem : public WindowSystem {
+ public:
+  void Open(WindowModel& model, const layout::WindowLayout& layout) override {
+    calls.push_back("open " + model.name());
+    layout_names.push_back(std::string(layout.name));
+    std::map<std::string, std::string> texts;
+    for (const TextField& field : model.fields()) texts[field.name()] = field.text();
+    texts_at_open.push_back(std::move(texts));
+  }
+  void Close(std::string_view window) override { calls.push_back("close " + std::string(window)); }
+  void Activate(std::string_view window) override {
+    calls.push_back("activate " + std::string(window));
+  }
+  void Quit() override { calls.push_back("quit"); }
+
+  std::vector<std::string> calls;
+  std::vector<std::string> layout_names;  // the layout passed with each open
+  std::vector<std::map<std::string, std::string>> texts_at_open;
+};
+
+class FixedClipboard : public Clipboard {
+ public:
+  std::string PlainText() override { return text; }
+  std::string text;
+};
+
+}  // namespace tavro::shell::testing
