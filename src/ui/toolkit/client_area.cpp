@@ -1,0 +1,38 @@
+#include "ui/toolkit/client_area.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include "ui/toolkit/colours.h"
+
+namespace tavro::toolkit {
+
+ClientArea::ClientArea(const layout::WindowLayout& layout, QWidget* parent)
+    : QWidget(parent), lines_(layout.lines) {
+  setObjectName(QStringLiteral("client"));
+  setFixedSize(layout.client_width, layout.client_height);
+  if (const auto background = ColourOf(layout.background, palette())) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, *background);
+    setPalette(colours);
+  }
+  setAutoFillBackground(true);
+}
+
+QColor ClientArea::LineColour(const layout::Line& line) const {
+  return ColourOf(line.colour, palette()).value_or(palette().color(QPalette::WindowText));
+}
+
+void ClientArea::paintEvent(QPaintEvent*) {
+  if (lines_.empty()) return;
+  QPainter painter(this);
+  for (const layout::Line& line : lines_) {
+    QPen pen(LineColour(line), 1);
+    pen.setStyle(line.dotted ? Qt::DotLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    painter.drawLine(line.x1, line.y1, line.x2, line.y2);
+  }
+}
+
+}  // namespace tavro::toolkit

@@ -1,0 +1,157 @@
+#include "ui/toolkit/layout_window.h"
+
+#include <algorithm>
+#include <utility>
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "ui/toolkit/assets.h"
+#include "ui/toolkit/client_area.h"
+#include "ui/toolkit/geometry.h"
+#include "ui/toolkit/layout_button.h"
+#include "ui/toolkit/layout_field.h"
+#include "ui/toolkit/layout_label.h"
+#include "ui/toolkit/menu_bar.h"
+#include "ui/toolkit/shortcuts_first.h"
+
+namespace tavro::toolkit {
+
+namespace {
+
+// A fixed single-line frame: title, close button, minimise per window, never
+// a maximise button.
+Qt::WindowFlags FlagsOf(const layout::WindowLayout& layout) {
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+  if (layout.minimise_button) flags |= Qt::WindowMinimizeButtonHint;
+  return flags;
+}
+
+void ShowTitle(QWidget& window, const QString& title) {
+  window.setWindowTitle(title);
+  if (!title.isEmpty()) return;
+  // Qt writes the application's name into an empty title bar; a single blank
+  // keeps the bar empty. The widget's own title stays empty.
+  window.winId();
+  window.windowHandle()->setTitle(QStringLiteral(" "));
+}
+
+}  // namespace
+
+LayoutWindow::LayoutWindow(const layout::WindowLayout& layout, WindowModel& model, Routes routes)
+    : QWidget(nullptr, FlagsOf(layout)), layout_(layout), model_(model), routes_(std::move(routes)) {
+  setObjectName(TextOf(layout.name));
+  setWindowIcon(ProgramIcon());
+
+  client_ = new ClientArea(layout, this);
+  menu_bar_ = BuildMenuBar(layout, this, [this](const std::string& handler) {
+    if (!discarded_) routes_.run(handler);
+  });
+  auto* frame = new QVBoxLayout(this);
+  frame->setContentsMargins(0, 0, 0, 0);
+  frame->setSpacing(0);
+  if (menu_bar_) frame->setMenuBar(menu_bar_);
+  frame->addWidget(client_);
+  // The window's size is the client area plus the menu bar's height for the
+  // current font, and the user cannot change it.
+  frame->setSizeConstraint(QLayout::SetFixedSize);
+
+  BuildControls();
+  frame->activate();
+  ShowTitle(*this, TextOf(layout.title));
+}
+
+LayoutWindow::~LayoutWindow() = default;
+
+void LayoutWindow::BuildControls() {
+  // Labels first: later siblings are drawn above earlier ones, and the lines
+  // are drawn by the client area itself, beneath all of them.
+  for (const layout::Label& label : layout_.labels) BuildLabel(label, client_);
+
+  auto* shortcuts_first = new ShortcutsFirst(ShortcutsOf(layout_), this);
+  std::vector<std::pair<int, QWidget*>> focusable;
+  for (const layout::Field& field : layout_.fields) {
+    QLineEdit* edit = BuildField(field, client_);
+    edit->installEventFilter(shortcuts_first);
+    TextField* model_field = model_.FindField(field.name);
+    fields_.push_back({edit, model_field});
+    if (model_field) {
+      connect(edit, &QLineEdit::textChanged, this, [this, model_field](const QString& text) {
+        if (discarded_) return;
+        const std::string typed = text.toStdString();
+        if (typed != model_field->text()) model_field->Type(typed);
+      });
+    }
+    focusable.emplace_back(field.tab_index, edit);
+  }
+  for (const layout::Button& button : layout_.buttons) {
+    auto* widget = new LayoutButton(button, client_);
+    connect(widget, &QPushButton::clicked, this, [this, handler = layout::HandlerOf(button.name)] {
+      if (!discarded_) routes_.run(handler);
+    });
+    focusable.emplace_back(button.tab_index, widget);
+  }
+
+  std::stable_sort(focusable.begin(), focusable.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [index, widget] : focusable) tab_order_.push_back(widget);
+  for (std::size_t i = 1; i < tab_order_.size(); ++i) setTabOrder(tab_order_[i - 1], tab_order_[i]);
+}
+
+QLineEdit* LayoutWindow::Field(std::string_view name) const {
+  for (const BoundField& bound : fields_)
+    if (bound.widget->objectName() == TextOf(name)) return bound.widget;
+  return nullptr;
+}
+
+QPushButton* LayoutWindow::Button(std::string_view name) const {
+  return client_->findChild<QPushButton*>(TextOf(name), Qt::FindDirectChildrenOnly);
+}
+
+void LayoutWindow::ShowModel() {
+  for (const BoundField& bound : fields_) {
+    if (!bound.field) continue;
+    const QString text = QString::fromStdString(bound.field->text());
+    // Only a changed text is set, so the cursor stays where the user left it.
+    if (bound.widget->text() != text) bound.widget->setText(text);
+  }
+}
+
+void LayoutWindow::PlaceAtStart() {
+  if (layout_.start != layout::StartPosition::CentreOfScreen) return;  // the window system places it
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  winId();  // the frame is known, where the window system tells it, once the window exists
+  QRect placed(QPoint(0, 0), frameGeometry().size());
+  placed.moveCenter(screen->availableGeometry().center());
+  move(placed.topLeft());
+}
+
+void LayoutWindow::Present() {
+  PlaceAtStart();
+  show();
+  raise();
+  activateWindow();
+  if (!tab_order_.empty()) tab_order_.front()->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void LayoutWindow::Discard() {
+  discarded_ = true;
+  hide();
+  deleteLater();
+}
+
+void LayoutWindow::closeEvent(QCloseEvent* event) {
+  // The shell decides what closing means; it discards this window itself.
+  event->ignore();
+  if (!discarded_ && routes_.close) routes_.close();
+}
+
+}  // namespace tavro::toolkit

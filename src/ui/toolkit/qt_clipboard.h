@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "modes/converter/clipboard.h"
+
+namespace tavro::toolkit {
+
+// The system clipboard through Qt, read as plain text only: a picture or an
+// empty clipboard gives the empty text.
+class QtClipboard final : public Clipboard {
+ public:
+  std::string PlainText() override;
+};
+
+}  // namespace tavro::toolkit
