@@ -1,5 +1,6 @@
 #include "ui/toolkit/client_area.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPen>
 
@@ -10,6 +11,12 @@ namespace tavro::toolkit {
 ClientArea::ClientArea(const layout::WindowLayout& layout, QWidget* parent)
     : QWidget(parent), lines_(layout.lines) {
   setObjectName(QStringLiteral("client"));
+  // The layouts' pixel positions are made for the classic 8-point dialog
+  // font: controls without a font of their own use the system's family at
+  // that size, whatever size the desktop prefers.
+  QFont font = QApplication::font();
+  font.setPointSizeF(kControlPoints);
+  setFont(font);
   setFixedSize(layout.client_width, layout.client_height);
   if (const auto background = ColourOf(layout.background, palette())) {
     QPalette colours = palette();

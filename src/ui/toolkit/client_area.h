@@ -9,10 +9,13 @@
 namespace tavro::toolkit {
 
 // The client area of a window: exactly the layout's size, filled with the
-// window's background, with the layout's lines drawn on it. Being the parent
+// window's background, with the layout's lines drawn on it. It gives the
+// controls their default font. Being the parent
 // of every control, it draws the lines beneath labels, fields and buttons.
 class ClientArea : public QWidget {
  public:
+  static constexpr qreal kControlPoints = 8;
+
   ClientArea(const layout::WindowLayout& layout, QWidget* parent);
 
   const std::vector<layout::Line>& lines() const { return lines_; }

@@ -12,6 +12,27 @@ QFont FontOf(const layout::Font& font) {
   return result;
 }
 
+namespace {
+
+constexpr qreal kSmallestPoints = 6;
+
+// A caption of several lines that a substitute font makes too tall for its
+// label is shown whole in a smaller size rather than cut off.
+void ShrinkToFit(QLabel& label) {
+  QFont font = label.font();
+  if (font.pointSizeF() <= 0) return;
+  const auto too_tall = [&label] {
+    const int needed = label.heightForWidth(label.width());
+    return needed > label.height() && needed > label.fontMetrics().height();
+  };
+  while (too_tall() && font.pointSizeF() - 0.5 >= kSmallestPoints) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+    label.setFont(font);
+  }
+}
+
+}  // namespace
+
 QLabel* BuildLabel(const layout::Label& label, QWidget* parent) {
   auto* widget = new QLabel(parent);
   widget->setObjectName(TextOf(label.name));
@@ -24,6 +45,7 @@ QLabel* BuildLabel(const layout::Label& label, QWidget* parent) {
   widget->setFocusPolicy(Qt::NoFocus);
   widget->setAttribute(Qt::WA_TransparentForMouseEvents);
   if (label.font) widget->setFont(FontOf(*label.font));
+  ShrinkToFit(*widget);
   return widget;
 }
 

@@ -10,6 +10,7 @@
 #include "ui/toolkit/client_area.h"
 #include "ui/toolkit/colours.h"
 #include "ui/toolkit/layout_field.h"
+#include "ui/toolkit/layout_label.h"
 
 namespace tavro::toolkit::testing {
 
@@ -90,6 +91,8 @@ class WindowLayoutTest : public QObject {
     QVERIFY(icon_sizes.contains(QSize(16, 16)));
     QVERIFY(icon_sizes.contains(QSize(32, 32)));
 
+    // Controls without a font of their own use the classic 8-point size.
+    QCOMPARE(built->Client()->font().pointSizeF(), 8.0);
     QCOMPARE(built->Client()->palette().color(QPalette::Window),
              Expected(layout.background, QApplication::palette().color(QPalette::Window)));
 
@@ -197,10 +200,21 @@ class WindowLayoutTest : public QObject {
       QVERIFY(!widget->autoFillBackground());
       if (label.font) {
         QCOMPARE(widget->font().families().value(0), Q(label.font->family));
-        QCOMPARE(widget->font().pointSizeF(), label.font->points);
+        const qreal shown = widget->font().pointSizeF();
+        QVERIFY(shown <= label.font->points);
+        if (shown < label.font->points) {
+          // Set smaller only because the caption did not fit at its own size.
+          QLabel probe;
+          probe.setWordWrap(true);
+          probe.setFont(FontOf(*label.font));
+          probe.setText(widget->text());
+          QVERIFY(probe.heightForWidth(widget->width()) > widget->height());
+        }
       } else {
-        QCOMPARE(widget->font(), built->font());
+        QCOMPARE(widget->font(), built->Client()->font());
       }
+      // The whole caption is shown.
+      QVERIFY(widget->heightForWidth(widget->width()) <= std::max(widget->height(), widget->fontMetrics().height()));
       // Labels lie beneath every field and button.
       for (QObject* sibling : built->Client()->children()) {
         auto* control = qobject_cast<QWidget*>(sibling);
