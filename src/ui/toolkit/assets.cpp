@@ -1,5 +1,6 @@
 #include "ui/toolkit/assets.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QString>
 
@@ -40,12 +41,16 @@ QIcon PictureIcon(layout::Picture picture) {
 QCursor FieldPointer(layout::Pointer pointer, qreal device_pixel_ratio) {
   if (pointer == layout::Pointer::Standard) return QCursor(Qt::IBeamCursor);
   QPixmap pixmap;
-  if (device_pixel_ratio > 1.0 && pixmap.load(QStringLiteral(":/tavro/pencil@2x.png")))
+  QPoint hot_spot = kPencilHotSpot;
+  if (device_pixel_ratio > 1.0 && pixmap.load(QStringLiteral(":/tavro/pencil@2x.png"))) {
     pixmap.setDevicePixelRatio(2.0);
-  else
+    // Qt's X11 plugin reads the hot spot in the picture's own pixels, where
+    // the other platforms read it in device-independent ones.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) hot_spot *= 2;
+  } else {
     pixmap.load(QStringLiteral(":/tavro/pencil.png"));
-  // The hot spot is given in the picture's own (device-independent) pixels.
-  return QCursor(pixmap, kPencilHotSpot.x(), kPencilHotSpot.y());
+  }
+  return QCursor(pixmap, hot_spot.x(), hot_spot.y());
 }
 
 }  // namespace tavro::toolkit

@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "test_program.h"
+#include "ui/toolkit/assets.h"
 #include "ui/toolkit/client_area.h"
 #include "ui/toolkit/colours.h"
 #include "ui/toolkit/layout_field.h"
@@ -327,6 +328,15 @@ class WindowLayoutTest : public QObject {
       for (const layout::MenuEntry& entry : top.entries)
         QVERIFY2(program.shell().CanInvoke(layout.name, layout::HandlerOf(entry.name)), entry.name.data());
     }
+  }
+
+  void pencilPointerAtTwiceTheScale() {
+    // The large picture, with its hot spot still at the pencil's tip.
+    const QCursor pointer = FieldPointer(layout::Pointer::Pencil, 2.0);
+    QCOMPARE(pointer.pixmap().size(), QSize(64, 64));
+    QCOMPARE(pointer.pixmap().devicePixelRatio(), 2.0);
+    QCOMPARE(pointer.hotSpot(), QPoint(5, 9));
+    QCOMPARE(FieldPointer(layout::Pointer::Standard, 2.0).shape(), Qt::IBeamCursor);
   }
 
   void scaledScreen() {
