@@ -2,7 +2,8 @@
 # Builds one fuzz target with clang's libFuzzer (instrumented, with
 # AddressSanitizer and UndefinedBehaviorSanitizer), runs it for the given
 # number of seconds from its seed corpus, then merges the corpus and what the
-# run found into a fresh, minimal corpus that replaces the seed corpus.
+# run found into a fresh corpus that replaces the seed corpus: the
+# hand-written seeds and the fewest found inputs that reach new edges.
 # An input that breaks a property is kept in fuzz/findings/<target>/.
 #
 #   fuzz/run.sh <number_from_text|text_from_number|session> <seconds> [libFuzzer options...]
@@ -44,17 +45,15 @@ status=0
 "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$findings/" \
   "${dictionary[@]}" "$@" "$work/found" "$corpus" || status=$?
 
-"$fuzzer" -merge=1 "$work/merged" "$corpus" "$work/found" 2>"$work/merge.log" || {
+# The hand-written seeds (readable names) stay as they are; what the fuzzer
+# finds (SHA-1 names) is merged in only where it reaches new edges. Edges
+# only, without hit counts, keep the corpus at a few dozen inputs.
+find "$corpus" -type f ! -regex '.*/[0-9a-f]\{40\}' -exec cp {} "$work/merged"/ \;
+"$fuzzer" -merge=1 -use_counters=0 "$work/merged" "$corpus" "$work/found" 2>"$work/merge.log" || {
   cat "$work/merge.log" >&2
   exit 1
 }
 grep -E '^MERGE-OUTER: [0-9]+ new files' "$work/merge.log" || true
-# libFuzzer names an input by the SHA-1 of its bytes; a seed that survives the
-# merge keeps its own, readable name.
-for seed in "$corpus"/*; do
-  kept=$work/merged/$(sha1sum "$seed" | cut -d' ' -f1)
-  if [ -f "$kept" ]; then mv "$kept" "$work/merged/$(basename "$seed")"; fi
-done
 rm -f "$corpus"/*
 cp "$work/merged"/* "$corpus"/
 echo "corpus $target: $(ls "$corpus" | wc -l) files"

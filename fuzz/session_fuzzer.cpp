@@ -245,7 +245,6 @@ struct WindowSnapshot {
   WindowState state = WindowState::NotCreated;
   std::vector<std::string> fields;
   std::vector<CellState> cells;
-  friend bool operator==(const WindowSnapshot&, const WindowSnapshot&) = default;
 };
 
 class Session {
