@@ -100,14 +100,18 @@ type_text() {
   sleep 0.1
 }
 
-# The text of the focused field, copied through the clipboard.
+# The text of the focused field, copied through the clipboard. An empty
+# field copies nothing, and the clipboard keeps what was put there before.
 readonly NOTHING='<nothing copied>'
 focused_text() {
   printf '%s' "$NOTHING" | xclip -selection clipboard -i >/dev/null 2>&1
   keys ctrl+a ctrl+c
-  sleep 0.2
-  local text
-  text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
+  local text tries
+  for tries in $(seq 10); do
+    text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
+    [ "$text" != "$NOTHING" ] && break
+    sleep 0.1
+  done
   [ "$text" = "$NOTHING" ] && text=
   printf '%s' "$text"
 }
