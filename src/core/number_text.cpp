@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <system_error>
@@ -12,13 +13,11 @@ namespace {
 
 constexpr char kBlank = ' ';
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Decides, for a well-formed number that std::from_chars found out of range,
 // whether it lies above the largest double (true) or below the smallest
 // subnormal (false), from the position of its first significant digit and its
 // exponent.
-bool IsHuge(std::string_view number) {
+[[gnu::cold, gnu::noinline]] bool IsHuge(std::string_view number) {
   const auto exponent_at = number.find_first_of("eE");
   const std::string_view mantissa = number.substr(0, exponent_at);
   long long exponent = 0;
@@ -46,12 +45,8 @@ bool IsHuge(std::string_view number) {
 }
 
 CheckedNumber Parse(std::string_view number) {
-  // std::from_chars reads no blanks, no "+" and no "inf"/"nan", and stops at
-  // the first character that does not belong to the number.
-  const std::string_view unsigned_part = number.substr(!number.empty() && number.front() == '-');
-  if (unsigned_part.empty() || !(IsDigit(unsigned_part.front()) || unsigned_part.front() == '.')) {
-    return CheckedNumber::Failed(FailureKind::TypeMismatch);
-  }
+  // std::from_chars reads no blanks and no "+", and stops at the first
+  // character that does not belong to the number.
   double value = 0.0;
   const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
   if (ptr != number.data() + number.size() || ec == std::errc::invalid_argument) {
@@ -61,6 +56,8 @@ CheckedNumber Parse(std::string_view number) {
     if (IsHuge(number)) return CheckedNumber::Failed(FailureKind::Overflow);
     return CheckedNumber::Of(number.front() == '-' ? -0.0 : 0.0);
   }
+  // It also reads "inf" and "nan", the only texts that give no finite value.
+  if (!std::isfinite(value)) return CheckedNumber::Failed(FailureKind::TypeMismatch);
   return CheckedNumber::Of(value);
 }
 
@@ -75,85 +72,110 @@ CheckedNumber NumberFromText(std::string_view text, DecimalSeparator separator) 
     if (!text.empty() && text.front() == '-') return CheckedNumber::Failed(FailureKind::TypeMismatch);
   }
   if (separator.symbol == '.') return Parse(text);
-  // Under another separator a full stop is not part of a number.
-  if (text.find('.') != std::string_view::npos) {
-    return CheckedNumber::Failed(FailureKind::TypeMismatch);
+  // std::from_chars reads only the full stop: a copy has it in place of the
+  // separator, and a blank, which no number contains, in place of any full
+  // stop, so that a text with one fails as under this separator it should.
+  const auto swap = [separator](char c) {
+    return c == separator.symbol ? '.' : c == '.' ? kBlank : c;
+  };
+  std::array<char, 64> buffer;
+  if (text.size() <= buffer.size()) {
+    std::transform(text.begin(), text.end(), buffer.begin(), swap);
+    return Parse(std::string_view(buffer.data(), text.size()));
   }
-  std::string copy(text);
-  std::replace(copy.begin(), copy.end(), separator.symbol, '.');
+  std::string copy(text.size(), kBlank);
+  std::transform(text.begin(), text.end(), copy.begin(), swap);
   return Parse(copy);
 }
 
 namespace {
 
-// Turns the exponent of a C-style number text ("e+15", "e-05") into the
-// program's ("E+15", "E-5"), and the full stop into the locale's separator.
-std::string Finish(std::string_view c_text, DecimalSeparator separator) {
-  std::string text(c_text);
-  const auto e = text.find('e');
-  if (e != std::string::npos) {
-    text[e] = 'E';
-    const auto digits = e + 2;  // past the sign, which to_chars always writes
-    const auto significant = text.find_first_not_of('0', digits);
-    text.erase(digits, std::min(significant, text.size() - 1) - digits);
+// Lays out a number given in scientific form by std::to_chars
+// ("-1.2500e-05"): its significant digits, without trailing zeros, plain for
+// exponents from -4 to 14 and in exponent form (the letter E, the exponent's
+// sign, no leading zeros) outside them; the locale's separator. The two limits
+// are those of %g with 15 digits.
+std::string LayOut(std::string_view scientific, DecimalSeparator separator) {
+  const bool negative = scientific.front() == '-';
+  const auto e = scientific.find('e');
+  if (e == std::string_view::npos) return std::string(scientific);  // inf or nan, never shown
+  int exponent = 0;
+  const char* const exponent_digits = scientific.data() + e + 1 + (scientific[e + 1] == '+');
+  std::from_chars(exponent_digits, scientific.data() + scientific.size(), exponent);
+  // The first digit, which is not 0, and the others, after the full stop.
+  const char first = scientific[negative];
+  std::string_view rest =
+      scientific.substr(0, e).substr(std::min<std::size_t>(negative + 2, e));
+  rest = rest.substr(0, rest.find_last_not_of('0') + 1);
+
+  std::array<char, 40> buffer;
+  char* out = buffer.data();
+  if (negative) *out++ = '-';
+  if (exponent >= kSignificantDigits || exponent < -4) {
+    *out++ = first;
+    if (!rest.empty()) {
+      *out++ = separator.symbol;
+      out = std::copy(rest.begin(), rest.end(), out);
+    }
+    *out++ = 'E';
+    *out++ = exponent < 0 ? '-' : '+';
+    out = std::to_chars(out, buffer.data() + buffer.size(), exponent < 0 ? -exponent : exponent)
+              .ptr;
+  } else if (exponent < 0) {
+    *out++ = '0';
+    *out++ = separator.symbol;
+    out = std::fill_n(out, -exponent - 1, '0');
+    *out++ = first;
+    out = std::copy(rest.begin(), rest.end(), out);
+  } else {
+    // The digits before the separator, after the first.
+    const auto whole = static_cast<std::size_t>(exponent);
+    *out++ = first;
+    out = std::copy(rest.begin(), rest.begin() + std::min(whole, rest.size()), out);
+    if (rest.size() < whole) {
+      out = std::fill_n(out, whole - rest.size(), '0');
+    } else if (rest.size() > whole) {
+      *out++ = separator.symbol;
+      out = std::copy(rest.begin() + whole, rest.end(), out);
+    }
   }
-  if (separator.symbol != '.') std::replace(text.begin(), text.end(), '.', separator.symbol);
-  return text;
+  return std::string(buffer.data(), out);
+}
+
+// std::to_chars in scientific form with `significant_digits` digits.
+std::string_view Scientific(std::array<char, 32>& buffer, double x, int significant_digits) {
+  const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                        std::chars_format::scientific, significant_digits - 1)
+                              .ptr;
+  return std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
 }
 
 }  // namespace
 
 std::string TextFromNumber(double x, DecimalSeparator separator) {
   if (x == 0.0) return "0";
-  // %g with 15 digits switches to exponent form exactly at the program's limits:
-  // from 1E+15 up, and below 1E-4.
   std::array<char, 32> buffer;
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                    std::chars_format::general, kSignificantDigits);
-  return Finish(std::string_view(buffer.data(), result.ptr - buffer.data()), separator);
+  // The shortest text that reads back as x is found much faster than x
+  // rounded to 15 digits, and when it has no more than 15 significant digits
+  // it is that rounding: the neighbours of a normal double lie closer to it
+  // than half a unit of its 15th digit.
+  if (std::abs(x) >= std::numeric_limits<double>::min()) {
+    const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                          std::chars_format::scientific)
+                                .ptr;
+    const std::string_view shortest(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const bool point = shortest.find('.') != std::string_view::npos;
+    const auto digits = shortest.find('e') - (x < 0) - point;
+    if (digits <= kSignificantDigits) return LayOut(shortest, separator);
+  }
+  return LayOut(Scientific(buffer, x, kSignificantDigits), separator);
 }
 
 std::string TextFromNumber(double x, DecimalSeparator separator, int significant_digits) {
-  significant_digits = std::clamp(significant_digits, 1, kSignificantDigits);
-  if (significant_digits == kSignificantDigits || x == 0.0) return TextFromNumber(x, separator);
-  // Round to the digits first, then lay the digits out by the same limits as
-  // above, which do not depend on how many digits are kept.
-  std::array<char, 400> buffer;
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                    std::chars_format::scientific, significant_digits - 1);
-  const std::string_view scientific(buffer.data(), result.ptr - buffer.data());
-  int exponent = 0;
-  const auto e = scientific.find('e');
-  const char* exponent_begin = scientific.data() + e + 1 + (scientific[e + 1] == '+');
-  std::from_chars(exponent_begin, scientific.data() + scientific.size(), exponent);
-  if (exponent >= kSignificantDigits || exponent < -4) {
-    std::string text(scientific.substr(0, e));
-    if (text.find('.') != std::string::npos) {
-      text.erase(text.find_last_not_of('0') + 1);
-      if (text.back() == '.') text.pop_back();
-    }
-    text.append(scientific.substr(e));
-    return Finish(text, separator);
-  }
-  // Lay the rounded digits out without an exponent, then drop trailing zeros
-  // of the fraction.
-  const bool negative = scientific.front() == '-';
-  std::string digits(scientific.substr(negative, e - negative));
-  digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
-  std::string text = negative ? "-" : "";
-  if (exponent < 0) {
-    text.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
-  } else {
-    const auto whole = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() < whole) digits.append(whole - digits.size(), '0');
-    text.append(digits, 0, whole);
-    if (digits.size() > whole) text.append(".").append(digits, whole);
-  }
-  if (text.find('.') != std::string::npos) {
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') text.pop_back();
-  }
-  return Finish(text, separator);
+  if (x == 0.0) return "0";
+  std::array<char, 32> buffer;
+  const int digits = std::clamp(significant_digits, 1, kSignificantDigits);
+  return LayOut(Scientific(buffer, x, digits), separator);
 }
 
 }  // namespace tavro
