@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build tree, unpacks it into a temporary
+# root, checks its files and dependencies, and starts the unpacked program on
+# a private X server.
+set -euo pipefail
+build_dir=$1
+for tool in cpack dpkg-deb dpkg-shlibdeps Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+server=
+program=
+cleanup() {
+  [ -n "$program" ] && kill "$program" 2>/dev/null || true
+  [ -n "$server" ] && kill "$server" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+(cd "$build_dir" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || {
+  cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/out/tavro_*.deb)
+echo "package: $(basename "$deb")"
+
+fail=0
+expect_file() {
+  if [ -f "$work/root/$1" ]; then echo "ok: $1"; else echo "MISSING: $1"; fail=1; fi
+}
+dpkg-deb -x "$deb" "$work/root"
+expect_file usr/bin/tavro
+expect_file usr/share/applications/org.tavro.Tavro.desktop
+expect_file usr/share/metainfo/org.tavro.Tavro.metainfo.xml
+for size in 16 32 48; do expect_file "usr/share/icons/hicolor/${size}x${size}/apps/org.tavro.Tavro.png"; done
+expect_file usr/share/icons/hicolor/scalable/apps/org.tavro.Tavro.svg
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+  [[ "$depends" == *"$library"* ]] || { echo "Depends lacks $library"; fail=1; }
+done
+[ "$(dpkg-deb -f "$deb" Version)" = "1.00" ] || { echo "wrong version"; fail=1; }
+
+# Start the unpacked program on its own X server and wait for its window.
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+read -r -t 10 -u "$fd" display || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$display"
+QT_QPA_PLATFORM=xcb "$work/root/usr/bin/tavro" &
+program=$!
+if timeout 15 xdotool search --sync --onlyvisible --name '^Standart$' >/dev/null 2>&1; then
+  echo "ok: the unpacked program shows its Standart window"
+else
+  echo "the unpacked program showed no window"; fail=1
+fi
+exit $fail
