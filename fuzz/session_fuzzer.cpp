@@ -151,7 +151,7 @@ std::string Text(Reader& in, int depth = 0) {
       return std::string(in.Pick(kControls));
     case 5: {  // a long text: a piece repeated to 1 to 64 KiB
       std::string piece = depth < 2 ? Text(in, depth + 1) : std::string(in.Pick(kNumbers));
-      if (piece.empty()) piece = "9";
+      if (piece.empty()) piece.push_back('9');
       const std::size_t length = (in.Byte() % 64 + 1) * std::size_t{1024};
       std::string text;
       text.reserve(length + piece.size());
@@ -162,7 +162,10 @@ std::string Text(Reader& in, int depth = 0) {
       return std::string(in.Pick(kOperatorsAndKeywords));
     default:
       if (depth >= 3) return std::string(in.Pick(kNumbers));
-      return Text(in, depth + 1) + Text(in, depth + 1);
+      // Two texts, read one after the other.
+      std::string text = Text(in, depth + 1);
+      text += Text(in, depth + 1);
+      return text;
   }
 }
 
