@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "ui/toolkit/accessible_text.h"
 #include "ui/toolkit/assets.h"
 #include "ui/toolkit/client_area.h"
 #include "ui/toolkit/geometry.h"
@@ -43,12 +45,29 @@ void ShowTitle(QWidget& window, const QString& title) {
   window.windowHandle()->setTitle(QStringLiteral(" "));
 }
 
+// To a screen reader, each of the program's windows is a window with a name,
+// as a dialog or main window would be, not a mere area of a plain widget.
+QAccessibleInterface* AccessibleWindowOf(const QString& class_name, QObject* object) {
+  if (class_name != QLatin1StringView(LayoutWindow::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(static_cast<LayoutWindow*>(object), QAccessible::Window);
+}
+
+// What a screen reader announces for a control.
+void Describe(QWidget* control, const AccessibleText& text) {
+  control->setAccessibleName(TextOf(text.name));
+  control->setAccessibleDescription(TextOf(text.description));
+}
+
 }  // namespace
 
 LayoutWindow::LayoutWindow(const layout::WindowLayout& layout, WindowModel& model, Routes routes)
     : QWidget(nullptr, FlagsOf(layout)), layout_(layout), model_(model), routes_(std::move(routes)) {
+  static const bool accessible = (QAccessible::installFactory(AccessibleWindowOf), true);
+  (void)accessible;
   setObjectName(TextOf(layout.name));
   setWindowIcon(ProgramIcon());
+  // A window with an empty title bar still needs a name to be announced by.
+  setAccessibleName(TextOf(AccessibleNameOf(layout)));
 
   client_ = new ClientArea(layout, this);
   menu_bar_ = BuildMenuBar(layout, this, [this](const std::string& handler) {
@@ -73,12 +92,14 @@ LayoutWindow::~LayoutWindow() = default;
 void LayoutWindow::BuildControls() {
   // Labels first: later siblings are drawn above earlier ones, and the lines
   // are drawn by the client area itself, beneath all of them.
-  for (const layout::Label& label : layout_.labels) BuildLabel(label, client_);
+  for (const layout::Label& label : layout_.labels)
+    Describe(BuildLabel(label, client_), AccessibleTextOf(layout_, label));
 
   auto* shortcuts_first = new ShortcutsFirst(ShortcutsOf(layout_), this);
   std::vector<std::pair<int, QWidget*>> focusable;
   for (const layout::Field& field : layout_.fields) {
     QLineEdit* edit = BuildField(field, client_);
+    Describe(edit, AccessibleTextOf(layout_, field));
     edit->installEventFilter(shortcuts_first);
     TextField* model_field = model_.FindField(field.name);
     fields_.push_back({edit, model_field});
@@ -93,6 +114,7 @@ void LayoutWindow::BuildControls() {
   }
   for (const layout::Button& button : layout_.buttons) {
     auto* widget = new LayoutButton(button, client_);
+    Describe(widget, AccessibleTextOf(layout_, button));
     connect(widget, &QPushButton::clicked, this, [this, handler = layout::HandlerOf(button.name)] {
       if (!discarded_) routes_.run(handler);
     });

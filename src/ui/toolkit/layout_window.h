@@ -24,6 +24,8 @@ class ClientArea;
 // goes straight into the window's model; ShowModel() puts the model's texts
 // back into the fields. Nothing here is specific to one window.
 class LayoutWindow : public QWidget {
+  Q_OBJECT
+
  public:
   struct Routes {
     std::function<void(const std::string& handler)> run;  // a button or menu entry was chosen
