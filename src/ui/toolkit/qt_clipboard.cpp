@@ -3,11 +3,14 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "ui/toolkit/clipboard_text.h"
+
 namespace tavro::toolkit {
 
 std::string QtClipboard::PlainText() {
   const QClipboard* clipboard = QGuiApplication::clipboard();
-  return clipboard ? clipboard->text(QClipboard::Clipboard).toStdString() : std::string();
+  const QMimeData* data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
+  return data ? PlainTextOf(*data).toStdString() : std::string();
 }
 
 }  // namespace tavro::toolkit

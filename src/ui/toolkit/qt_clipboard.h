@@ -6,8 +6,9 @@
 
 namespace tavro::toolkit {
 
-// The system clipboard through Qt, read as plain text only: a picture or an
-// empty clipboard gives the empty text.
+// The system clipboard through Qt, read as plain text only (PlainTextOf): a
+// picture, an empty clipboard or text in a character set nobody knows gives
+// the empty text.
 class QtClipboard final : public Clipboard {
  public:
   std::string PlainText() override;
