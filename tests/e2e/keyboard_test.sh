@@ -1,0 +1,251 @@
+#!/usr/bin/env bash
+# The real tavro executable worked from the keyboard alone, on its own X
+# server (Xvfb, no window manager): one calculation in every mode, reached by
+# shortcuts and access keys, with Tab, Shift+Tab, Enter and the space bar to
+# move between and press controls. No pointer is moved or clicked. Results
+# are read back by copying the focused field (Ctrl+A, Ctrl+C) and reading the
+# clipboard with xclip.
+#
+#   keyboard_test.sh <path of tavro>
+#
+# Exits 77 (skipped) when Xvfb, xdotool, xclip or base64 is not installed.
+set -uo pipefail
+
+readonly TAVRO=${1:?usage: keyboard_test.sh <path of tavro>}
+readonly SKIPPED=77
+
+for tool in Xvfb xdotool xclip base64; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "SKIPPED: $tool is not installed (packages xvfb xdotool xclip)"
+    exit "$SKIPPED"
+  fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+tavro_pid=
+cleanup() {
+  [ -n "$tavro_pid" ] && kill "$tavro_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The X server picks a free display number and tells it through a pipe.
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+read -r -t 10 -u "$display_fd" display_number || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+exec {display_fd}>&-
+export DISPLAY=:$display_number
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR LANG LANGUAGE LC_NUMERIC
+export LC_ALL=C.UTF-8
+
+failures=0
+step=
+fail() {
+  echo "FAIL [$step]: $*"
+  failures=$((failures + 1))
+}
+
+# Window titles as xdotool patterns; the Parallelepiped window's is empty.
+declare -A TITLE=([Form1]='^Standart$' [Form2]='^Functional$' [Form3]='^Triangle$' [Form4]='^ $'
+                  [Form5]='^Help$' [Form6]='^Brackets$')
+
+visible() { xdotool search --onlyvisible --name "${TITLE[$1]}" 2>/dev/null; }
+
+# Waits until a window is shown and has the keyboard focus.
+expect_window() {
+  local id tries
+  id=$(timeout 10 xdotool search --sync --onlyvisible --name "${TITLE[$1]}" 2>/dev/null | head -n 1)
+  [ -n "$id" ] || { fail "$1 did not open"; return 1; }
+  for tries in $(seq 50); do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ] && break
+    sleep 0.05
+  done
+  window=$id
+  sleep 0.1
+}
+
+expect_gone() {
+  local tries
+  for tries in $(seq 50); do
+    visible "$1" >/dev/null || return 0
+    sleep 0.1
+  done
+  fail "$1 is still open"
+}
+
+keys() {
+  xdotool key --delay 30 "$@"
+  sleep 0.1
+}
+
+type_text() {
+  xdotool type --delay 30 "$1"
+  sleep 0.05
+}
+
+# The text of the focused field, copied through the clipboard. An empty field
+# copies nothing, and the clipboard keeps what was put there before.
+readonly NOTHING='<nothing copied>'
+focused_text() {
+  printf '%s' "$NOTHING" | xclip -selection clipboard -i >/dev/null 2>&1
+  keys ctrl+a ctrl+c
+  local text tries
+  for tries in $(seq 10); do
+    text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
+    [ "$text" != "$NOTHING" ] && break
+    sleep 0.1
+  done
+  [ "$text" = "$NOTHING" ] && text=
+  printf '%s' "$text"
+}
+
+expect_text() {
+  local expected=$1 actual=$2 what=$3
+  [ "$actual" = "$expected" ] || fail "$what: expected '$expected', got '$actual'"
+}
+
+running() {
+  local state
+  state=$(ps -o stat= -p "$tavro_pid" 2>/dev/null) || return 1
+  [ "${state:0:1}" != Z ]
+}
+
+started=$(date +%s.%N)
+"$TAVRO" >"$work/tavro.log" 2>&1 &
+tavro_pid=$!
+
+step="Standart: 2 + 3"
+if expect_window Form1; then
+  # The focus starts in the first number; Tab goes on to the second, the
+  # answer, then the plus button.
+  type_text 2
+  keys Tab
+  type_text 3
+  keys Tab Tab Return
+  keys shift+Tab  # back to the answer
+  expect_text 5 "$(focused_text)" "the answer"
+fi
+
+step="Functional by Ctrl+F: 10 inches"
+keys ctrl+f
+expect_gone Form1
+if expect_window Form2; then
+  type_text 10
+  # Tab past the result to the first column: centimetres to inches above,
+  # inches to centimetres below.
+  keys Tab Tab Tab space
+  keys shift+Tab shift+Tab  # back to the result
+  expect_text 25.4 "$(focused_text)" "centimetres"
+
+  # Paste is two steps back from the first number, past Exit. What the
+  # clipboard holds comes from another program: a picture gives no text, text
+  # in another encoding that says which arrives decoded.
+  step="Functional: Paste of a picture"
+  keys shift+Tab
+  type_text 99
+  base64 -d >"$work/picture.png" <<<'iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg=='
+  xclip -selection clipboard -t image/png -i "$work/picture.png"
+  keys shift+Tab shift+Tab space
+  keys Tab Tab  # round to the first number
+  expect_text "" "$(focused_text)" "the first number"
+
+  step="Functional: Paste of windows-1251 text"
+  printf '12,5 \xF1\xEC' | xclip -selection clipboard -t 'text/plain;charset=windows-1251' -i
+  keys shift+Tab shift+Tab space
+  keys Tab Tab
+  expect_text "12,5 см" "$(focused_text)" "the first number"
+fi
+
+step="Triangle by Ctrl+T: A = 5, hA = 3"
+keys ctrl+t
+if expect_window Form3; then
+  triangle=$window
+  type_text 5
+  keys Tab
+  type_text 3
+  # The area stays empty; Tab reaches Exit before Find.
+  keys Tab Tab Tab Return
+  keys shift+Tab shift+Tab  # back to the area
+  expect_text 7.5 "$(focused_text)" "the area"
+
+  step="Help by Alt+H beside Triangle"
+  keys alt+h
+  if expect_window Form5; then
+    visible Form3 >/dev/null || fail "Triangle closed when Help opened"
+    # Without a window manager there is no Alt+Tab: the focus is handed back
+    # to the Triangle window as one would.
+    xdotool windowfocus --sync "$triangle"
+  fi
+fi
+
+step="Parallelepiped by Ctrl+P: A = 2, B = 3, C = 4"
+keys ctrl+p
+if expect_window Form4; then
+  parallelepiped=$window
+  type_text 2
+  keys Tab
+  type_text 3
+  keys Tab
+  type_text 4
+  keys Tab Tab space  # past the empty volume to Find
+  keys shift+Tab      # back to the volume
+  expect_text 24 "$(focused_text)" "the volume"
+  helps=$(visible Form5 | wc -l)
+  [ "$helps" -eq 1 ] || fail "the switch closed the Help window ($helps open)"
+
+  step="Help by Alt+H beside Parallelepiped"
+  keys alt+h
+  sleep 0.2
+  helps=$(visible Form5 | wc -l)
+  [ "$helps" -eq 1 ] || fail "$helps Help windows"
+  xdotool windowfocus --sync "$parallelepiped"
+fi
+
+step="Brackets by Alt+O, B: (1 + 2) * 3"
+keys alt+o
+keys b  # &Brackets has no shortcut here
+if expect_window Form6; then
+  # The focus starts on EXIT, the first in tab order; Shift+Tab wraps round
+  # to the first field of the upper row, and goes on to the right.
+  keys shift+Tab
+  type_text 1
+  keys shift+Tab
+  type_text +
+  keys shift+Tab
+  type_text 2
+  keys shift+Tab
+  type_text '*'
+  keys shift+Tab
+  type_text 3
+  keys shift+Tab space  # ANSWER of the upper row
+  keys shift+Tab        # its result
+  expect_text 9 "$(focused_text)" "the upper row"
+fi
+
+step="Exit by Ctrl+E"
+keys ctrl+e
+for tries in $(seq 50); do
+  running || break
+  sleep 0.1
+done
+if running; then
+  fail "the program did not end"
+else
+  wait "$tavro_pid"
+  status=$?
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+  left=$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)
+  [ "$left" -eq 0 ] || fail "$left windows left on the screen"
+fi
+tavro_pid=
+
+awk -v from="$started" -v to="$(date +%s.%N)" 'BEGIN { printf "keyboard walk: %.1f s\n", to - from }'
+if [ "$failures" -ne 0 ]; then
+  echo "$failures failures"
+  exit 1
+fi
+echo "every mode worked from the keyboard alone"
