@@ -144,10 +144,34 @@ std::string LayOut(std::string_view scientific, DecimalSeparator separator) {
 
 // std::to_chars in scientific form with `significant_digits` digits.
 std::string_view Scientific(std::array<char, 32>& buffer, double x, int significant_digits) {
-  const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                        std::chars_format::scientific, significant_digits - 1)
-                              .ptr;
-  return std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+  const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                  std::chars_format::scientific, significant_digits - 1)
+                        .ptr;
+  std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+  // Rounding can carry a number near the largest double past it (1.8E+308 to
+  // one digit is 2E+308), and such a text would not read back. There the
+  // digits are cut instead: one unit less in the last digit kept.
+  if (std::abs(x) > 1E+308 && !NumberFromText(text, DecimalSeparator::FullStop()).ok()) {
+    const bool negative = text.front() == '-';
+    const auto e = text.find('e');
+    std::array<char, 24> digits{};
+    char* const digits_end = std::remove_copy(text.begin() + negative, text.begin() + e,
+                                              digits.begin(), '.');
+    std::uint64_t mantissa = 0;
+    std::from_chars(digits.data(), digits_end, mantissa);
+    const std::string exponent(text.substr(e));
+    char* out = buffer.data() + negative;
+    out = std::to_chars(out, buffer.data() + buffer.size(), mantissa - 1).ptr;
+    // Only mantissas from 17977 up overflow, so the number of digits stays.
+    if (out - buffer.data() - negative > 1) {
+      std::copy_backward(buffer.data() + negative + 1, out, out + 1);
+      buffer[negative + 1] = '.';
+      ++out;
+    }
+    out = std::copy(exponent.begin(), exponent.end(), out);
+    text = std::string_view(buffer.data(), static_cast<std::size_t>(out - buffer.data()));
+  }
+  return text;
 }
 
 }  // namespace

@@ -45,8 +45,12 @@ INSTANTIATE_TEST_SUITE_P(
         Written{0.0001, "0.0001", "0,0001"}, Written{0.00012345, "0.00012345", "0,00012345"},
         Written{0.00001, "1E-5", "1E-5"}, Written{-0.000099, "-9.9E-5", "-9,9E-5"},
         Written{1E-10, "1E-10", "1E-10"}, Written{1E100, "1E+100", "1E+100"},
-        Written{std::numeric_limits<double>::max(), "1.79769313486232E+308",
-                "1,79769313486232E+308"},
+        // Rounded up, the largest double would pass the double range; it is
+        // written cut instead, so that its text reads back.
+        Written{std::numeric_limits<double>::max(), "1.79769313486231E+308",
+                "1,79769313486231E+308"},
+        Written{-std::numeric_limits<double>::max(), "-1.79769313486231E+308",
+                "-1,79769313486231E+308"},
         Written{std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324",
                 "4,94065645841247E-324"},
         Written{123456789.125, "123456789.125", "123456789,125"},
@@ -62,6 +66,21 @@ TEST(TextFromNumber, FewerDigitsRoundAndKeepTheSameLayoutRules) {
   EXPECT_EQ(TextFromNumber(-987.654, kBg, 4), "-987,7");
   EXPECT_EQ(TextFromNumber(0.00999, kEn, 2), "0.01");
   EXPECT_EQ(TextFromNumber(0.0, kEn, 3), "0");
+}
+
+TEST(TextFromNumber, NearTheLargestDoubleFewerDigitsAreCutNotCarriedPastIt) {
+  const double largest = std::numeric_limits<double>::max();
+  EXPECT_EQ(TextFromNumber(largest, kEn, 1), "1E+308");
+  EXPECT_EQ(TextFromNumber(largest, kBg, 4), "1,797E+308");
+  EXPECT_EQ(TextFromNumber(-largest, kEn, 14), "-1.7976931348623E+308");
+  EXPECT_EQ(TextFromNumber(-1.7652059790177953e+308, kEn, 1), "-1E+308");
+  EXPECT_EQ(TextFromNumber(-1.7652059790177953e+308, kEn, 2), "-1.7E+308");
+  EXPECT_EQ(TextFromNumber(1.7652059790177953e+308, kEn, 3), "1.77E+308");
+  for (int digits = 1; digits <= kSignificantDigits; ++digits) {
+    for (double x : {largest, -largest, 1.79E+308, 1.75E+308}) {
+      EXPECT_TRUE(NumberFromText(TextFromNumber(x, kEn, digits), kEn).ok()) << x << " " << digits;
+    }
+  }
 }
 
 // The double nearest to x rounded to 15 significant digits, by the standard
