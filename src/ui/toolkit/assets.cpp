@@ -1,13 +1,122 @@
 #include "ui/toolkit/assets.h"
 
+#include <array>
+#include <cstddef>
+
 #include <QGuiApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPaintDevice>
 #include <QPixmap>
 #include <QString>
+#include <QtGlobal>
 
 // The resource initialiser must be named outside any namespace.
 static void InitialiseEmbeddedAssets() { Q_INIT_RESOURCE(assets); }
 
 namespace tavro::toolkit {
+
+namespace {
+
+// A button picture that decodes its files only when it is first drawn, and
+// only the one the screen needs: the plain file at normal scale, the @2x file
+// beside it when a larger pixmap is asked for. Until then it costs nothing,
+// so building a window decodes no picture before the window is on screen.
+class PictureEngine final : public QIconEngine {
+ public:
+  explicit PictureEngine(QString name) : name_(std::move(name)) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const QPaintDevice* device = painter->device();
+    const qreal scale = device ? device->devicePixelRatio() : qApp->devicePixelRatio();
+    painter->drawPixmap(rect, pixmap(rect.size() * scale, mode, state));
+  }
+
+  // `size` is in device pixels, as QIcon asks for it.
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    // At a scale of 1 the engine-level pixmap, exactly as the loaded icon's
+    // own engine gives it; QIcon sets the pixel ratio afterwards.
+    return Loaded(size).pixmap(size, 1.0, mode, state);
+  }
+
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return pixmap(size * scale, mode, state);  // asked for in device-independent pixels
+#else
+    Q_UNUSED(scale);
+    return pixmap(size, mode, state);  // asked for in device pixels already
+#endif
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return pixmap(size, mode, state).size();
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    LoadLarge();
+    return loaded_.availableSizes(mode, state);
+  }
+
+  bool isNull() override { return false; }
+  QString key() const override { return QStringLiteral("tavro-picture"); }
+  QIconEngine* clone() const override { return new PictureEngine(*this); }
+
+ private:
+  const QIcon& Loaded(const QSize& device_size) {
+    if (!normal_loaded_) {
+      normal_loaded_ = true;
+      normal_size_ = Add(QStringLiteral(":/tavro/%1.png").arg(name_));
+    }
+    if (device_size.width() > normal_size_.width() || device_size.height() > normal_size_.height()) LoadLarge();
+    return loaded_;
+  }
+
+  void LoadLarge() {
+    Loaded(QSize());
+    if (large_loaded_) return;
+    large_loaded_ = true;
+    Add(QStringLiteral(":/tavro/%1@2x.png").arg(name_));
+  }
+
+  // Pictures are told apart by their size in device pixels alone: the @2x
+  // file would otherwise come with a pixel ratio of 2 from its name.
+  QSize Add(const QString& file) {
+    QPixmap picture(file, "PNG");
+    if (picture.isNull()) return {};
+    picture.setDevicePixelRatio(1.0);
+    loaded_.addPixmap(picture);
+    return picture.size();
+  }
+
+  QString name_;
+  QIcon loaded_;
+  QSize normal_size_;
+  bool normal_loaded_ = false;
+  bool large_loaded_ = false;
+};
+
+// Pictures made once and shared by every window. They are released with the
+// application object, while the toolkit that drew them still exists, and made
+// again for a later one.
+struct SharedPictures {
+  QIcon program_icon;
+  std::array<QIcon, 4> pictures;       // by Picture, less None
+  std::array<QPixmap, 2> pencil;       // normal scale, twice the scale
+};
+
+SharedPictures& Shared() {
+  static SharedPictures* shared = nullptr;
+  if (!shared) {
+    shared = new SharedPictures;
+    qAddPostRoutine([] {
+      delete shared;
+      shared = nullptr;
+    });
+  }
+  return *shared;
+}
+
+}  // namespace
 
 void LoadAssets() {
   static const bool loaded = (InitialiseEmbeddedAssets(), true);
@@ -15,9 +124,13 @@ void LoadAssets() {
 }
 
 QIcon ProgramIcon() {
-  QIcon icon;
-  for (const char* file : {":/tavro/icon-16.png", ":/tavro/icon-32.png", ":/tavro/icon-48.png"})
-    icon.addFile(QString::fromLatin1(file));
+  QIcon& icon = Shared().program_icon;
+  if (icon.isNull()) {
+    // The window system is handed every size as the window is made, so all
+    // three are decoded now; once for the whole program.
+    for (const char* file : {":/tavro/icon-16.png", ":/tavro/icon-32.png", ":/tavro/icon-48.png"})
+      icon.addFile(QString::fromLatin1(file));
+  }
   return icon;
 }
 
@@ -30,26 +143,26 @@ QIcon PictureIcon(layout::Picture picture) {
     case layout::Picture::Multiply: name = "multiply"; break;
     case layout::Picture::Divide: name = "divide"; break;
   }
-  // Both sizes, so that a window on a screen scaled by two shows the large
-  // picture whatever the scale was when the icon was made.
-  QIcon icon;
-  icon.addFile(QStringLiteral(":/tavro/%1.png").arg(QLatin1String(name)));
-  icon.addFile(QStringLiteral(":/tavro/%1@2x.png").arg(QLatin1String(name)));
+  QIcon& icon = Shared().pictures[static_cast<std::size_t>(picture) - 1];
+  if (icon.isNull()) icon = QIcon(new PictureEngine(QString::fromLatin1(name)));
   return icon;
 }
 
 QCursor FieldPointer(layout::Pointer pointer, qreal device_pixel_ratio) {
   if (pointer == layout::Pointer::Standard) return QCursor(Qt::IBeamCursor);
-  QPixmap pixmap;
-  QPoint hot_spot = kPencilHotSpot;
-  if (device_pixel_ratio > 1.0 && pixmap.load(QStringLiteral(":/tavro/pencil@2x.png"))) {
-    pixmap.setDevicePixelRatio(2.0);
-    // Qt's X11 plugin reads the hot spot in the picture's own pixels, where
-    // the other platforms read it in device-independent ones.
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) hot_spot *= 2;
-  } else {
-    pixmap.load(QStringLiteral(":/tavro/pencil.png"));
+  const bool large = device_pixel_ratio > 1.0;
+  QPixmap& pixmap = Shared().pencil[large ? 1 : 0];
+  if (pixmap.isNull()) {
+    if (large && pixmap.load(QStringLiteral(":/tavro/pencil@2x.png"))) {
+      pixmap.setDevicePixelRatio(2.0);
+    } else {
+      pixmap.load(QStringLiteral(":/tavro/pencil.png"));
+    }
   }
+  QPoint hot_spot = kPencilHotSpot;
+  // Qt's X11 plugin reads the hot spot in the picture's own pixels, where
+  // the other platforms read it in device-independent ones.
+  if (pixmap.devicePixelRatio() > 1.0 && QGuiApplication::platformName() == QLatin1String("xcb")) hot_spot *= 2;
   return QCursor(pixmap, hot_spot.x(), hot_spot.y());
 }
 
