@@ -94,16 +94,16 @@ void WindowWatch::Focus(xcb_window_t window) {
   xcb_flush(connection_);
 }
 
-Clock::time_point WindowWatch::PressCtrl(char letter) {
-  const xcb_keycode_t control = KeycodeOf(kControlL);
-  const xcb_keycode_t key = KeycodeOf(static_cast<xcb_keysym_t>(letter));
+Clock::time_point WindowWatch::Press(xcb_keysym_t keysym, bool control) {
+  const xcb_keycode_t key = KeycodeOf(keysym);
+  const xcb_keycode_t control_key = control ? KeycodeOf(kControlL) : 0;
   const auto fake = [this](uint8_t type, xcb_keycode_t code) {
     xcb_test_fake_input(connection_, type, code, XCB_CURRENT_TIME, root_, 0, 0, 0);
   };
-  fake(XCB_KEY_PRESS, control);
+  if (control) fake(XCB_KEY_PRESS, control_key);
   fake(XCB_KEY_PRESS, key);
   fake(XCB_KEY_RELEASE, key);
-  fake(XCB_KEY_RELEASE, control);
+  if (control) fake(XCB_KEY_RELEASE, control_key);
   const Clock::time_point at = Clock::now();
   xcb_flush(connection_);
   return at;

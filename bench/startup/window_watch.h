@@ -41,9 +41,9 @@ class WindowWatch {
   // Gives the keyboard focus to a window, as a click on it would.
   void Focus(xcb_window_t window);
 
-  // Presses and releases Ctrl with a letter key; returns when the keys were
-  // handed to the server.
-  Clock::time_point PressCtrl(char letter);
+  // Presses and releases a key, with Ctrl held when `control` is set;
+  // returns when the keys were handed to the server.
+  Clock::time_point Press(xcb_keysym_t keysym, bool control);
 
  private:
   std::optional<pid_t> PidOf(xcb_window_t window);
