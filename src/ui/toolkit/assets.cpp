@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QPaintDevice>
 #include <QPixmap>
@@ -17,6 +18,15 @@ static void InitialiseEmbeddedAssets() { Q_INIT_RESOURCE(assets); }
 namespace tavro::toolkit {
 
 namespace {
+
+// Decodes one of our PNG files with Qt's built-in PNG reader. A reader left
+// to guess would first load every image-format plugin (SVG, GIF, ICO, JPEG
+// and their libraries) to ask each whether it wants the file.
+QPixmap LoadPng(const QString& file) {
+  QImageReader reader(file, "png");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
+}
 
 // A button picture that decodes its files only when it is first drawn, and
 // only the one the screen needs: the plain file at normal scale, the @2x file
@@ -81,7 +91,7 @@ class PictureEngine final : public QIconEngine {
   // Pictures are told apart by their size in device pixels alone: the @2x
   // file would otherwise come with a pixel ratio of 2 from its name.
   QSize Add(const QString& file) {
-    QPixmap picture(file, "PNG");
+    QPixmap picture = LoadPng(file);
     if (picture.isNull()) return {};
     picture.setDevicePixelRatio(1.0);
     loaded_.addPixmap(picture);
@@ -129,7 +139,7 @@ QIcon ProgramIcon() {
     // The window system is handed every size as the window is made, so all
     // three are decoded now; once for the whole program.
     for (const char* file : {":/tavro/icon-16.png", ":/tavro/icon-32.png", ":/tavro/icon-48.png"})
-      icon.addFile(QString::fromLatin1(file));
+      icon.addPixmap(LoadPng(QString::fromLatin1(file)));
   }
   return icon;
 }
@@ -153,10 +163,11 @@ QCursor FieldPointer(layout::Pointer pointer, qreal device_pixel_ratio) {
   const bool large = device_pixel_ratio > 1.0;
   QPixmap& pixmap = Shared().pencil[large ? 1 : 0];
   if (pixmap.isNull()) {
-    if (large && pixmap.load(QStringLiteral(":/tavro/pencil@2x.png"))) {
+    if (large) pixmap = LoadPng(QStringLiteral(":/tavro/pencil@2x.png"));
+    if (!pixmap.isNull()) {
       pixmap.setDevicePixelRatio(2.0);
     } else {
-      pixmap.load(QStringLiteral(":/tavro/pencil.png"));
+      pixmap = LoadPng(QStringLiteral(":/tavro/pencil.png"));
     }
   }
   QPoint hot_spot = kPencilHotSpot;

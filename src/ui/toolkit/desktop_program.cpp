@@ -1,14 +1,93 @@
 #include "ui/toolkit/desktop_program.h"
 
+#include <functional>
+#include <utility>
+
 #include <QApplication>
+#include <QIconEngine>
+#include <QPointer>
+#include <QProxyStyle>
 
 #include "ui/toolkit/assets.h"
 #include "ui/toolkit/regional_settings.h"
 
 namespace tavro::toolkit {
 
+namespace {
+
+// An icon made only when it is first drawn or measured.
+class DeferredIcon final : public QIconEngine {
+ public:
+  explicit DeferredIcon(std::function<QIcon()> make) : make_(std::move(make)) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    Made().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+
+  // `size` is in device pixels, as QIcon asks for it.
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Made().pixmap(size, 1.0, mode, state);
+  }
+
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return Made().pixmap(size, scale, mode, state);  // asked for in device-independent pixels
+#else
+    return Made().pixmap((QSizeF(size) / scale).toSize(), scale, mode, state);  // in device pixels
+#endif
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return pixmap(size, mode, state).size();
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return Made().availableSizes(mode, state);
+  }
+
+  bool isNull() override { return false; }
+  QIconEngine* clone() const override { return new DeferredIcon(*this); }
+
+ private:
+  const QIcon& Made() {
+    if (make_) {
+      made_ = make_();
+      make_ = nullptr;
+    }
+    return made_;
+  }
+
+  std::function<QIcon()> make_;
+  QIcon made_;
+};
+
+// The platform's style, except that the arrow a menu bar shows when its
+// entries do not fit is made when it is first drawn. Every menu bar makes
+// that picture when it is built, and the first picture Qt decodes loads every
+// image-format plugin; our menu bars always fit, so neither is needed.
+class DeferredPicturesStyle final : public QProxyStyle {
+ public:
+  QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
+    if (which != SP_ToolBarHorizontalExtensionButton && which != SP_ToolBarVerticalExtensionButton)
+      return QProxyStyle::standardIcon(which, option, widget);
+    return QIcon(new DeferredIcon([base = QPointer<QStyle>(baseStyle()), which] {
+      return base ? base->standardIcon(which) : QIcon();
+    }));
+  }
+};
+
+void UseDeferredPicturesStyle() {
+  static QPointer<QStyle> installed;  // owned by the application, gone with it
+  if (installed) return;
+  installed = new DeferredPicturesStyle;
+  QApplication::setStyle(installed);
+}
+
+}  // namespace
+
 DesktopProgram::Assets::Assets() {
   LoadAssets();
+  UseDeferredPicturesStyle();
   QApplication::setWindowIcon(ProgramIcon());
 }
 
