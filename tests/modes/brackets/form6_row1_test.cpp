@@ -56,7 +56,7 @@ TEST_P(Form6Test, Row1OnAFreshWindow) {
       {{"2", "+", "2", "*", "1E308"}, "0"},       // outer step overflows, Text6 was empty
       {{"2", "+", "2", "/", "0", "old"}, "old"},  // division by zero leaves Text6
       {{"2", "+", "2", "+", "\xD0\xB4\xD0\xB2\xD0\xB5"}, "0"},
-      {{"1.7976931348623157E308", "+", "0", "-", "0"}, "1.79769313486232E+308"},
+      {{"1.7976931348623157E308", "+", "0", "-", "0"}, "1.79769313486231E+308"},
       {{"1E-200", "*", "1E-200", "+", "0"}, "0"},  // too small: zero, no failure
       {{"hi"}, "HI MAN!!!"},
       {{"velimort", "", "", "", "", "x"}, "HI VELIMORT!!!"},
