@@ -6,10 +6,12 @@
 namespace tavro {
 
 void TextField::Type(std::string_view text) {
+  if (!utf8::IsValid(text)) return Type(utf8::Repaired(text));
   text_ = max_length_ ? utf8::FirstCharacters(text, *max_length_) : text;
 }
 
 void TextField::Write(std::string_view text, DecimalSeparator separator) {
+  if (!utf8::IsValid(text)) return Write(utf8::Repaired(text), separator);
   // Only a text longer than the limit in bytes can be longer in characters.
   if (!max_length_ || text.size() <= *max_length_ || utf8::CountCharacters(text) <= *max_length_) {
     text_ = text;

@@ -9,8 +9,10 @@
 
 namespace tavro {
 
-// A named single-line text field of a window. Its maximum length, when it has
-// one, counts characters (code points), and a text is never cut inside one.
+// A named single-line text field of a window. It always holds well-formed
+// UTF-8: bytes that are not (a clipboard in another encoding, say) arrive as
+// U+FFFD replacement characters. Its maximum length, when it has one, counts
+// characters (code points), and a text is never cut inside one.
 class TextField {
  public:
   TextField(std::string name, std::optional<std::size_t> max_length)

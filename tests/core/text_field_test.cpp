@@ -70,6 +70,15 @@ TEST(TextField, ANumberThatCannotFitAtAllIsCut) {
   EXPECT_EQ(field.text(), "7");
 }
 
+TEST(TextField, HoldsOnlyWellFormedText) {
+  TextField limited("Text2", 1);
+  limited.Type("\xE9+");
+  EXPECT_EQ(limited.text(), "\uFFFD");
+  TextField field("Text1", std::nullopt);
+  field.Write("1\xC3", kEn);
+  EXPECT_EQ(field.text(), "1\uFFFD");
+}
+
 TEST(TextField, ResetEmpties) {
   TextField field("Text1", 20);
   field.Type("5");

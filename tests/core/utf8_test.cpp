@@ -23,5 +23,33 @@ TEST(Utf8, CutsBetweenCharacters) {
   EXPECT_EQ(utf8::FirstCharacters("\x80\x80z", 1), "\x80\x80z");
 }
 
+struct Repair {
+  const char* given;
+  const char* repaired;
+};
+
+class Utf8Repair : public ::testing::TestWithParam<Repair> {};
+
+TEST_P(Utf8Repair, ReplacesEachIllFormedPartWithOneReplacementCharacter) {
+  EXPECT_EQ(utf8::Repaired(GetParam().given), GetParam().repaired);
+  EXPECT_TRUE(utf8::IsValid(utf8::Repaired(GetParam().given)));
+  EXPECT_EQ(utf8::IsValid(GetParam().given),
+            std::string_view(GetParam().given) == GetParam().repaired);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Utf8Repair,
+    ::testing::Values(Repair{"", ""}, Repair{"Лице 😀 5", "Лице 😀 5"},
+                      Repair{"caf\xE9", "caf\uFFFD"},                 // Latin-1
+                      Repair{"\xEF\xE5\xF2", "\uFFFD\uFFFD\uFFFD"},   // Windows-1251
+                      Repair{"\xFF\xFE" "5", "\uFFFD\uFFFD" "5"},      // a UTF-16 mark
+                      Repair{"12\xC3", "12\uFFFD"},                   // cut off at the end
+                      Repair{"\xF0\x9F\x98", "\uFFFD"},               // one maximal part
+                      Repair{"\x80" "5", "\uFFFD" "5"},               // stray continuation
+                      Repair{"\xC0\xAF", "\uFFFD\uFFFD"},             // overlong
+                      Repair{"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"},   // a surrogate
+                      Repair{"\xF4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},  // past U+10FFFF
+                      Repair{"\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF"}));  // U+10FFFF itself
+
 }  // namespace
 }  // namespace tavro
