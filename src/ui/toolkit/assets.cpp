@@ -110,8 +110,8 @@ class PictureEngine final : public QIconEngine {
 // again for a later one.
 struct SharedPictures {
   QIcon program_icon;
-  std::array<QIcon, 4> pictures;       // by Picture, less None
-  std::array<QPixmap, 2> pencil;       // normal scale, twice the scale
+  std::array<QIcon, 4> pictures;  // by Picture, less None
+  std::array<QPixmap, 2> pencil;  // normal scale, twice the scale
 };
 
 SharedPictures& Shared() {
