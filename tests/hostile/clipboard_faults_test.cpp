@@ -74,9 +74,7 @@ TEST_F(PasteFaults, NulCharactersAreKeptAndAreNoPartOfANumber) {
 
 class PasteInAnotherEncoding : public ::testing::TestWithParam<const char*> {};
 
-// Disabled until a field keeps valid UTF-8 whatever it is given: Paste now
-// stores the clipboard's bytes as they come.
-TEST_P(PasteInAnotherEncoding, DISABLED_LeavesValidUtf8InTheField) {
+TEST_P(PasteInAnotherEncoding, LeavesValidUtf8InTheField) {
   Program program;
   WindowModel& converter = program.Open("Form2");
   program.clipboard.text = GetParam();

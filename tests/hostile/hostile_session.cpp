@@ -72,11 +72,10 @@ WindowModel& Program::Open(std::string_view window) {
 void Program::FillFields(WindowModel& window, std::string_view text) {
   for (const TextField& field : window.fields()) {
     TextField& target = *window.FindField(field.name());
-    if (!field.max_length()) {
-      target.Type(text);
-    } else {
-      target.Type(*field.max_length() == 1 ? "+" : "2");
-    }
+    const std::string_view wanted = !field.max_length() ? text : *field.max_length() == 1 ? "+" : "2";
+    // Typing what a field already holds changes nothing; it is skipped, as
+    // each typing of ten megabytes is costly in a sanitized build.
+    if (target.text() != wanted) target.Type(wanted);
   }
 }
 

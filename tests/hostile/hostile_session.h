@@ -33,7 +33,7 @@ class Program {
   WindowModel& Open(std::string_view window);
   // Types into every field without a maximum length the given text and into
   // every other field a short one: "+" into the one-character operator
-  // fields, "2" into the rest.
+  // fields, "2" into the rest; a field that holds its text already is left.
   void FillFields(WindowModel& window, std::string_view text);
   void Click(std::string_view window, std::string_view operation);
   // Every field of every window created so far holds valid UTF-8 within its
