@@ -15,23 +15,8 @@ for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "$tool is needed (packages xvfb xdotool imagemagick)" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-xvfb_pid=
-tavro_pid=
-cleanup() {
-  [ -n "$tavro_pid" ] && kill "$tavro_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 10 -u "$display_fd" display_number
-exec {display_fd}>&-
-export DISPLAY=:$display_number
+source tests/e2e/private_x_server.sh
+tavro_start_x_server
 unset QT_QPA_PLATFORM
 
 "$tavro" >"$work/tavro.log" 2>&1 &

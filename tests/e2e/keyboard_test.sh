@@ -14,31 +14,9 @@ set -uo pipefail
 readonly TAVRO=${1:?usage: keyboard_test.sh <path of tavro>}
 readonly SKIPPED=77
 
-for tool in Xvfb xdotool xclip base64; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIPPED: $tool is not installed (packages xvfb xdotool xclip)"
-    exit "$SKIPPED"
-  fi
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-tavro_pid=
-cleanup() {
-  [ -n "$tavro_pid" ] && kill "$tavro_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The X server picks a free display number and tells it through a pipe.
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-read -r -t 10 -u "$display_fd" display_number || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-exec {display_fd}>&-
-export DISPLAY=:$display_number
+source "$(dirname "$0")/private_x_server.sh"
+tavro_require_tools "$SKIPPED" "xvfb xdotool xclip" Xvfb xdotool xclip base64
+tavro_start_x_server
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR LANG LANGUAGE LC_NUMERIC
 export LC_ALL=C.UTF-8
 

@@ -1,0 +1,43 @@
+# Sourced by the scripts that run tavro on an X server of their own (Xvfb, no
+# window manager): a work folder, a cleanup on exit that ends the program
+# (tavro_pid) and the server, and the server itself.
+
+# tavro_require_tools <exit status> <packages hint> <tool>...: exits with the
+# status when a tool is missing.
+tavro_require_tools() {
+  local status=$1 hint=$2 tool
+  shift 2
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "SKIPPED: $tool is not installed (packages $hint)"
+      exit "$status"
+    fi
+  done
+}
+
+work=$(mktemp -d)
+xvfb_pid=
+tavro_pid=
+tavro_cleanup() {
+  [ -n "$tavro_pid" ] && kill "$tavro_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap tavro_cleanup EXIT
+
+# Starts Xvfb on a free display number, which it tells through a pipe, and
+# exports DISPLAY.
+tavro_start_x_server() {
+  local display_fd display_number
+  exec {display_fd}<> <(:)
+  Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  if ! read -r -t 10 -u "$display_fd" display_number; then
+    echo "Xvfb did not start"
+    cat "$work/xvfb.log"
+    exit 1
+  fi
+  exec {display_fd}>&-
+  export DISPLAY=:$display_number
+}
