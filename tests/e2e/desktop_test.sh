@@ -78,22 +78,6 @@ type_text() {
   sleep 0.1
 }
 
-# The text of the focused field, copied through the clipboard. An empty
-# field copies nothing, and the clipboard keeps what was put there before.
-readonly NOTHING='<nothing copied>'
-focused_text() {
-  printf '%s' "$NOTHING" | xclip -selection clipboard -i >/dev/null 2>&1
-  keys ctrl+a ctrl+c
-  local text tries
-  for tries in $(seq 10); do
-    text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
-    [ "$text" != "$NOTHING" ] && break
-    sleep 0.1
-  done
-  [ "$text" = "$NOTHING" ] && text=
-  printf '%s' "$text"
-}
-
 # The text of a field given by its client rectangle.
 field_text() {
   click "$@"
@@ -106,12 +90,6 @@ expect_text() {
 }
 
 # Whether the program is still running (a zombie has ended).
-running() {
-  local state
-  state=$(ps -o stat= -p "$tavro_pid" 2>/dev/null) || return 1
-  [ "${state:0:1}" != Z ]
-}
-
 # Waits for the program to end and checks its exit status and that no window
 # is left.
 expect_end() {

@@ -65,31 +65,9 @@ type_text() {
   sleep 0.05
 }
 
-# The text of the focused field, copied through the clipboard. An empty field
-# copies nothing, and the clipboard keeps what was put there before.
-readonly NOTHING='<nothing copied>'
-focused_text() {
-  printf '%s' "$NOTHING" | xclip -selection clipboard -i >/dev/null 2>&1
-  keys ctrl+a ctrl+c
-  local text tries
-  for tries in $(seq 10); do
-    text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
-    [ "$text" != "$NOTHING" ] && break
-    sleep 0.1
-  done
-  [ "$text" = "$NOTHING" ] && text=
-  printf '%s' "$text"
-}
-
 expect_text() {
   local expected=$1 actual=$2 what=$3
   [ "$actual" = "$expected" ] || fail "$what: expected '$expected', got '$actual'"
-}
-
-running() {
-  local state
-  state=$(ps -o stat= -p "$tavro_pid" 2>/dev/null) || return 1
-  [ "${state:0:1}" != Z ]
 }
 
 started=$(date +%s.%N)

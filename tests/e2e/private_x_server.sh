@@ -41,3 +41,27 @@ tavro_start_x_server() {
   exec {display_fd}>&-
   export DISPLAY=:$display_number
 }
+
+# The text of the focused field, copied through the clipboard (the caller's
+# `keys` function types Ctrl+A, Ctrl+C). An empty field copies nothing, and the
+# clipboard keeps what was put there before.
+readonly NOTHING='<nothing copied>'
+focused_text() {
+  printf '%s' "$NOTHING" | xclip -selection clipboard -i >/dev/null 2>&1
+  keys ctrl+a ctrl+c
+  local text tries
+  for tries in $(seq 10); do
+    text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
+    [ "$text" != "$NOTHING" ] && break
+    sleep 0.1
+  done
+  [ "$text" = "$NOTHING" ] && text=
+  printf '%s' "$text"
+}
+
+# Whether the program (tavro_pid) still runs, a zombie counting as ended.
+running() {
+  local state
+  state=$(ps -o stat= -p "$tavro_pid" 2>/dev/null) || return 1
+  [ "${state:0:1}" != Z ]
+}
