@@ -8,7 +8,7 @@ TAVRO_BUILD_PACKAGES=(g++ cmake make qt6-base-dev)
 # to drive the program in it.
 TAVRO_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   dpkg-dev desktop-file-utils appstream libxcb-xtest0-dev
-  xvfb xdotool xclip x11-utils xauth fonts-dejavu-core)
+  xvfb xdotool xclip x11-utils xauth fonts-dejavu-core qt6-gtk-platformtheme)
 
 tavro_ensure_packages() {
   local missing=()

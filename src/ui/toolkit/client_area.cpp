@@ -5,6 +5,7 @@
 #include <QPen>
 
 #include "ui/toolkit/colours.h"
+#include "ui/toolkit/shared_palette.h"
 
 namespace tavro::toolkit {
 
@@ -18,11 +19,11 @@ ClientArea::ClientArea(const layout::WindowLayout& layout, QWidget* parent)
   font.setPointSizeF(kControlPoints);
   setFont(font);
   setFixedSize(layout.client_width, layout.client_height);
-  if (const auto background = ColourOf(layout.background, palette())) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, *background);
-    setPalette(colours);
-  }
+  // A background of its own comes with a window-text colour readable on it,
+  // for the labels and the lines drawn in the default colour.
+  const QPalette scheme = QApplication::palette(this);
+  if (const auto background = PairOf(layout.background, scheme, QPalette::WindowText))
+    setPalette(SharedPalette(scheme, QPalette::Window, QPalette::WindowText, *background));
   setAutoFillBackground(true);
 }
 

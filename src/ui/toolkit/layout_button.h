@@ -8,7 +8,8 @@ namespace tavro::toolkit {
 
 // A push button built from a layout's button record: its rectangle, its
 // caption (wrapped onto a second line when wider than the button) or its
-// picture centred, its own face colour and its tooltip. Enter presses it when
+// picture centred, its own face colour (drawn flat, with a caption colour
+// readable on it) and its tooltip. Enter presses it when
 // it has the focus, as the space bar does; it is never a default button.
 class LayoutButton : public QPushButton {
  public:
@@ -17,6 +18,9 @@ class LayoutButton : public QPushButton {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool own_face_ = false;
 };
 
 }  // namespace tavro::toolkit

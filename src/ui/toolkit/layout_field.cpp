@@ -6,6 +6,7 @@
 #include "ui/toolkit/character_limit.h"
 #include "ui/toolkit/colours.h"
 #include "ui/toolkit/geometry.h"
+#include "ui/toolkit/shared_palette.h"
 
 namespace tavro::toolkit {
 
@@ -17,11 +18,8 @@ QLineEdit* BuildField(const layout::Field& field, QWidget* parent) {
   // possibly inside a character; the only limit is the layout's, in characters.
   edit->setMaxLength(std::numeric_limits<int>::max());
   if (field.max_length) edit->setValidator(new CharacterLimit(*field.max_length, edit));
-  if (const auto background = ColourOf(field.background, edit->palette())) {
-    QPalette colours = edit->palette();
-    colours.setColor(QPalette::Base, *background);
-    edit->setPalette(colours);
-  }
+  SetControlPalette(*edit, QPalette::Base, QPalette::Text,
+                    PairOf(field.background, BasePaletteOf(*edit), QPalette::Text));
   edit->setCursor(FieldPointer(field.pointer, parent->devicePixelRatioF()));
   if (!field.tooltip.empty()) edit->setToolTip(TextOf(field.tooltip));
   return edit;

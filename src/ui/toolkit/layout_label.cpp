@@ -1,6 +1,7 @@
 #include "ui/toolkit/layout_label.h"
 
 #include "ui/toolkit/geometry.h"
+#include "ui/toolkit/shared_palette.h"
 
 namespace tavro::toolkit {
 
@@ -44,6 +45,8 @@ QLabel* BuildLabel(const layout::Label& label, QWidget* parent) {
   widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   widget->setFocusPolicy(Qt::NoFocus);
   widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+  // The window's background and a text colour readable on it.
+  SetControlPalette(*widget, QPalette::Window, QPalette::WindowText, std::nullopt);
   if (label.font) widget->setFont(FontOf(*label.font));
   ShrinkToFit(*widget);
   return widget;
