@@ -161,7 +161,12 @@ void LayoutWindow::Present() {
   show();
   raise();
   activateWindow();
-  if (!tab_order_.empty()) tab_order_.front()->setFocus(Qt::ActiveWindowFocusReason);
+  if (tab_order_.empty()) return;
+  tab_order_.front()->setFocus(Qt::ActiveWindowFocusReason);
+  // Qt shows where the focus is only after the first Tab; a window that
+  // opens with the focus on a button, which Enter or the space bar presses,
+  // shows it from the start.
+  setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void LayoutWindow::Discard() {

@@ -211,6 +211,19 @@ class ColoursTest : public QObject {
     Measure(scheme, layout);
     QApplication::setPalette(before);
   }
+
+  void focusShownWhenTheWindowOpens() {
+    // The Brackets window opens with the focus on EXIT, which Enter ends
+    // the program with: its focus frame is there before any key.
+    TestProgram program;
+    LayoutWindow* window = program.Open("Form6");
+    QVERIFY(window);
+    QPushButton* exit = window->Button("Command5");
+    QVERIFY(exit->hasFocus());
+    const QImage focused = exit->grab().toImage();
+    exit->clearFocus();
+    QVERIFY(focused != exit->grab().toImage());
+  }
 };
 
 }  // namespace tavro::toolkit::testing
