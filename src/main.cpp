@@ -1,8 +1,10 @@
 #include <QApplication>
 
 #include "ui/toolkit/desktop_program.h"
+#include "ui/toolkit/screen_readers.h"
 
 int main(int argc, char* argv[]) {
+  tavro::toolkit::StayVisibleToLaterScreenReaders();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavro"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));

@@ -4,11 +4,13 @@
 # What building the program needs.
 TAVRO_BUILD_PACKAGES=(g++ cmake make qt6-base-dev)
 # What the tests need beyond that: the test frameworks, the scenario runner's
-# JSON library, the packaging tools and validators, and an X server with tools
-# to drive the program in it.
+# JSON library, the packaging tools and validators, an X server with tools
+# to drive the program in it, and the session and accessibility buses with
+# Python's AT-SPI client, to see the program as a screen reader does.
 TAVRO_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   dpkg-dev desktop-file-utils appstream libxcb-xtest0-dev
-  xvfb xdotool xclip x11-utils xauth fonts-dejavu-core qt6-gtk-platformtheme)
+  xvfb xdotool xclip x11-utils xauth fonts-dejavu-core qt6-gtk-platformtheme
+  dbus libglib2.0-bin at-spi2-core python3-pyatspi)
 
 tavro_ensure_packages() {
   local missing=()

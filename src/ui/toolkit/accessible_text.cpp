@@ -156,6 +156,45 @@ AccessibleText AccessibleTextOf(const layout::WindowLayout&, const layout::Label
   return {std::string(label.caption), {}};
 }
 
+const layout::Field* FieldNamedBy(const layout::WindowLayout& window, const layout::Label& label) {
+  const bool has_letter = std::any_of(label.caption.begin(), label.caption.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    // Cyrillic and every other script lie beyond ASCII.
+    return byte >= 0x80 || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+  });
+  if (!has_letter) return nullptr;
+  const layout::Field* named = nullptr;
+  int best_overlap = 0;
+  for (const layout::Field& field : window.fields) {
+    if (field.rect.left <= label.rect.left) continue;
+    const int overlap = std::min(Bottom(field.rect), Bottom(label.rect)) -
+                        std::max(field.rect.top, label.rect.top);
+    if (overlap <= 0) continue;
+    if (!named || overlap > best_overlap ||
+        (overlap == best_overlap && field.rect.left < named->rect.left)) {
+      named = &field;
+      best_overlap = overlap;
+    }
+  }
+  return named;
+}
+
+bool ReadWholeWhenOpened(const layout::WindowLayout& window) {
+  return window.buttons.empty() && window.fields.empty() && window.menu_bar.empty() &&
+         !window.labels.empty();
+}
+
+std::string AnnouncementOf(const std::vector<ChangedField>& changed) {
+  std::string announcement;
+  for (const ChangedField& field : changed) {
+    if (!announcement.empty()) announcement += ", ";
+    announcement += field.name;
+    announcement += ' ';
+    announcement += field.text.empty() ? std::string("blank") : field.text;
+  }
+  return announcement;
+}
+
 std::string AccessibleNameOf(const layout::WindowLayout& window) {
   if (!window.title.empty()) return std::string(window.title);
   for (const layout::WindowLayout* other : layout::AllLayouts()) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/layout/window_layout.h"
 
@@ -44,6 +45,26 @@ AccessibleText AccessibleTextOf(const layout::WindowLayout& window, const layout
 // the menus of the other windows name it where they switch to it; failing
 // that, by its own name.
 std::string AccessibleNameOf(const layout::WindowLayout& window);
+
+// The field a label names, if any: a label whose caption has a letter ("A",
+// "hA") names the field that starts to its right and is most nearly level
+// with it. Captions of signs alone ("(", ")", "=", "=>") are part of what a row
+// reads, not names. A screen reader announces such a field with its label.
+const layout::Field* FieldNamedBy(const layout::WindowLayout& window, const layout::Label& label);
+
+// A window with nothing that takes the focus and no menu (the Help window) is
+// read whole when it opens: to a screen reader it is a dialog whose labels
+// are its message.
+bool ReadWholeWhenOpened(const layout::WindowLayout& window);
+
+// What is announced after a button's handler changed fields: each changed
+// field by its accessible name and its new text ("ОТГОВОР 5"), an emptied
+// field as blank, in the order given, separated by commas.
+struct ChangedField {
+  std::string name;
+  std::string text;
+};
+std::string AnnouncementOf(const std::vector<ChangedField>& changed);
 
 // A caption as shown: "&" marks the next letter as the access key and is not
 // shown; "&&" shows one "&".

@@ -10,7 +10,8 @@ namespace {
 qsizetype AfterCharacters(const QString& text, qsizetype from, int count) {
   qsizetype i = from;
   for (int taken = 0; taken < count && i < text.size(); ++taken) {
-    const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+    const bool pair =
+        text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
     i += pair ? 2 : 1;
   }
   return i;
@@ -31,7 +32,8 @@ FittedEdit FitEdit(const QString& before, const QString& after, int max_characte
   while (prefix < shorter && before.at(prefix) == after.at(prefix)) ++prefix;
   if (prefix > 0 && after.at(prefix - 1).isHighSurrogate()) --prefix;  // never split a pair
   qsizetype suffix = 0;
-  while (suffix < shorter - prefix && before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
+  while (suffix < shorter - prefix &&
+         before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
     ++suffix;
   if (suffix > 0 && after.at(after.size() - suffix).isLowSurrogate()) --suffix;
 
@@ -57,8 +59,10 @@ CharacterLimit::CharacterLimit(int max_characters, QLineEdit* field)
 
 QValidator::State CharacterLimit::validate(QString& input, int& pos) const {
   if (CountCharacters(input) <= max_characters_) return Acceptable;
+  // Never Invalid: a text set as a whole (setText, which a screen reader's
+  // insertion uses) keeps a rejected text, so what fits is given instead,
+  // which may be the text as it was.
   FittedEdit fitted = FitEdit(accepted_, input, max_characters_);
-  if (fitted.text == accepted_) return Invalid;  // nothing of the edit fits: the field stays as it was
   input = std::move(fitted.text);
   pos = fitted.cursor;
   return Acceptable;

@@ -21,7 +21,10 @@ FittedEdit FitEdit(const QString& before, const QString& after, int max_characte
 
 // Holds a field to a maximum number of characters. Qt's own maximum length
 // counts UTF-16 units and would cut an emoji in half; this counts characters.
-// Typing into a full field adds nothing; a paste keeps what fits.
+// Typing into a full field adds nothing; a paste keeps what fits. A line
+// edit asks its validator about every change of its text, however it comes:
+// keys, paste, an input method, drag and drop, setText and a screen reader's
+// editing. So this one check holds the limit for all of them.
 class CharacterLimit : public QValidator {
  public:
   CharacterLimit(int max_characters, QLineEdit* field);

@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -13,7 +14,9 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "ui/toolkit/accessible_menu_entry.h"
 #include "ui/toolkit/accessible_text.h"
+#include "ui/toolkit/announcer.h"
 #include "ui/toolkit/assets.h"
 #include "ui/toolkit/client_area.h"
 #include "ui/toolkit/geometry.h"
@@ -46,10 +49,19 @@ void ShowTitle(QWidget& window, const QString& title) {
 }
 
 // To a screen reader, each of the program's windows is a window with a name,
-// as a dialog or main window would be, not a mere area of a plain widget.
+// as a dialog or main window would be, not a mere area of a plain widget. A
+// window that is only read (Help) is a dialog, whose text is read when it opens.
 QAccessibleInterface* AccessibleWindowOf(const QString& class_name, QObject* object) {
   if (class_name != QLatin1StringView(LayoutWindow::staticMetaObject.className())) return nullptr;
-  return new QAccessibleWidget(static_cast<LayoutWindow*>(object), QAccessible::Window);
+  auto* window = static_cast<LayoutWindow*>(object);
+  const bool read_whole = ReadWholeWhenOpened(window->Layout());
+  return new QAccessibleWidget(window, read_whole ? QAccessible::Dialog : QAccessible::Window);
+}
+
+bool InstallAccessibleInterfaces() {
+  QAccessible::installFactory(AccessibleWindowOf);
+  QAccessible::installFactory(AccessibleMenuEntry::Create);
+  return true;
 }
 
 // What a screen reader announces for a control.
@@ -62,7 +74,7 @@ void Describe(QWidget* control, const AccessibleText& text) {
 
 LayoutWindow::LayoutWindow(const layout::WindowLayout& layout, WindowModel& model, Routes routes)
     : QWidget(nullptr, FlagsOf(layout)), layout_(layout), model_(model), routes_(std::move(routes)) {
-  static const bool accessible = (QAccessible::installFactory(AccessibleWindowOf), true);
+  static const bool accessible = InstallAccessibleInterfaces();
   (void)accessible;
   setObjectName(TextOf(layout.name));
   setWindowIcon(ProgramIcon());
@@ -92,8 +104,11 @@ LayoutWindow::~LayoutWindow() = default;
 void LayoutWindow::BuildControls() {
   // Labels first: later siblings are drawn above earlier ones, and the lines
   // are drawn by the client area itself, beneath all of them.
-  for (const layout::Label& label : layout_.labels)
-    Describe(BuildLabel(label, client_), AccessibleTextOf(layout_, label));
+  std::vector<QLabel*> labels;
+  for (const layout::Label& label : layout_.labels) {
+    labels.push_back(BuildLabel(label, client_));
+    Describe(labels.back(), AccessibleTextOf(layout_, label));
+  }
 
   auto* shortcuts_first = new ShortcutsFirst(ShortcutsOf(layout_), this);
   std::vector<std::pair<int, QWidget*>> focusable;
@@ -112,11 +127,20 @@ void LayoutWindow::BuildControls() {
     }
     focusable.emplace_back(field.tab_index, edit);
   }
+  // A field is announced with the label that names it.
+  for (std::size_t i = 0; i < labels.size(); ++i)
+    if (const layout::Field* named = FieldNamedBy(layout_, layout_.labels[i]))
+      labels[i]->setBuddy(Field(named->name));
+
   for (const layout::Button& button : layout_.buttons) {
     auto* widget = new LayoutButton(button, client_);
     Describe(widget, AccessibleTextOf(layout_, button));
     connect(widget, &QPushButton::clicked, this, [this, handler = layout::HandlerOf(button.name)] {
-      if (!discarded_) routes_.run(handler);
+      if (discarded_) return;
+      // What the handler writes is told to a screen reader; the focus stays.
+      const ChangedFields changes(FieldWidgets());
+      routes_.run(handler);
+      if (!discarded_) changes.Announce(*this);
     });
     focusable.emplace_back(button.tab_index, widget);
   }
@@ -131,6 +155,12 @@ QLineEdit* LayoutWindow::Field(std::string_view name) const {
   for (const BoundField& bound : fields_)
     if (bound.widget->objectName() == TextOf(name)) return bound.widget;
   return nullptr;
+}
+
+std::vector<QLineEdit*> LayoutWindow::FieldWidgets() const {
+  std::vector<QLineEdit*> widgets;
+  for (const BoundField& bound : fields_) widgets.push_back(bound.widget);
+  return widgets;
 }
 
 QPushButton* LayoutWindow::Button(std::string_view name) const {

@@ -63,6 +63,7 @@ class LayoutWindow : public QWidget {
   };
 
   void BuildControls();
+  std::vector<QLineEdit*> FieldWidgets() const;
   void PlaceAtStart();
 
   const layout::WindowLayout& layout_;

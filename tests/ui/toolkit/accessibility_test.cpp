@@ -11,6 +11,9 @@
 #include "modes/solvers/help_text.h"
 #include "test_program.h"
 #include "ui/toolkit/accessible_text.h"
+#include "ui/toolkit/announcer.h"
+
+Q_DECLARE_METATYPE(std::vector<tavro::toolkit::ChangedField>)
 
 namespace tavro::toolkit::testing {
 
@@ -44,6 +47,13 @@ const std::map<std::pair<QString, QString>, QString> kSharedCaptionDescriptions{
     {{"Form6", "Command4"}, "Row 2"},
 };
 
+// The labels that name fields, by window and caption.
+const std::map<std::pair<QString, QString>, QString> kLabelledFields{
+    {{"Form3", "A"}, "Text1"}, {{"Form3", "hA"}, "Text2"}, {{"Form3", "S"}, "Text3"},
+    {{"Form4", "A"}, "Text1"}, {{"Form4", "B"}, "Text2"}, {{"Form4", "C"}, "Text3"},
+    {{"Form4", "V"}, "Text4"},
+};
+
 // The Brackets window's fields have no tooltips: each is named by its row and
 // its role there, and described by its row as it reads.
 const QString kRow1 = QStringLiteral("( operand 1 operator 1 operand 2 ) operator 2 operand 3 = result");
@@ -75,23 +85,26 @@ class AccessibilityTest : public QObject {
   void windowNames_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("name");
-    QTest::newRow("Form1") << "Form1" << "Standart";
-    QTest::newRow("Form2") << "Form2" << "Functional";
-    QTest::newRow("Form3") << "Form3" << "Triangle";
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::newRow("Form1") << "Form1" << "Standart" << QAccessible::Window;
+    QTest::newRow("Form2") << "Form2" << "Functional" << QAccessible::Window;
+    QTest::newRow("Form3") << "Form3" << "Triangle" << QAccessible::Window;
     // No title: named as the other windows' menus name it.
-    QTest::newRow("Form4") << "Form4" << "Paralelepiped";
-    QTest::newRow("Form5") << "Form5" << "Help";
-    QTest::newRow("Form6") << "Form6" << "Brackets";
+    QTest::newRow("Form4") << "Form4" << "Paralelepiped" << QAccessible::Window;
+    // Only read: a dialog, whose text a screen reader reads when it opens.
+    QTest::newRow("Form5") << "Form5" << "Help" << QAccessible::Dialog;
+    QTest::newRow("Form6") << "Form6" << "Brackets" << QAccessible::Window;
   }
   void windowNames() {
     QFETCH(QString, window);
     QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
     TestProgram program;
     LayoutWindow* built = program.Open(window.toStdString());
     QVERIFY(built);
     QAccessibleInterface* accessible = Accessible(built);
     QVERIFY(accessible);
-    QCOMPARE(accessible->role(), QAccessible::Window);
+    QCOMPARE(accessible->role(), role);
     QCOMPARE(accessible->text(QAccessible::Name), name);
     // The name is announced only: the title bar shows the layout's title.
     QCOMPARE(built->windowTitle(), Q(LayoutNamed(window).title));
@@ -178,6 +191,19 @@ class AccessibilityTest : public QObject {
       QCOMPARE(accessible->text(QAccessible::Name), Q(label.caption));
       QCOMPARE(accessible->text(QAccessible::Description), QString());
       QVERIFY(!accessible->state().focusable);
+      // A letter names the field beside it, and the field is announced with it.
+      const auto named = kLabelledFields.find({window, Q(label.caption)});
+      const auto relations = accessible->relations(QAccessible::Labelled);
+      if (named == kLabelledFields.end()) {
+        QVERIFY2(relations.isEmpty(), label.caption.data());
+        continue;
+      }
+      QLineEdit* field = built->Field(named->second.toStdString());
+      QCOMPARE(relations.size(), 1);
+      QCOMPARE(relations.front().first->object(), field);
+      const auto labels = Accessible(field)->relations(QAccessible::Label);
+      QCOMPARE(labels.size(), 1);
+      QCOMPARE(labels.front().first->object(), widget);
     }
   }
 
@@ -253,6 +279,9 @@ class AccessibilityTest : public QObject {
       QVERIFY(item);
       QCOMPARE(item->role(), QAccessible::MenuItem);
       QCOMPARE(item->text(QAccessible::Name), Q(WithoutAccessKey(top.caption)));
+      // Alt with the access key opens a menu-bar entry.
+      QCOMPARE(item->text(QAccessible::Accelerator),
+               QStringLiteral("Alt+") + WithoutAccessKey(top.caption).front());
       if (top.entries.empty()) continue;
       auto* menu = built->MenuBar()->findChild<QMenu*>(Q(top.name));
       QVERIFY(menu);
@@ -265,10 +294,14 @@ class AccessibilityTest : public QObject {
         QVERIFY(entry_item);
         QCOMPARE(entry_item->role(), QAccessible::MenuItem);
         QCOMPARE(entry_item->text(QAccessible::Name), Q(WithoutAccessKey(entry.caption)));
-        // The shortcut is announced with the entry.
-        if (!entry.shortcut.empty())
-          QCOMPARE(QKeySequence(entry_item->text(QAccessible::Accelerator), QKeySequence::PortableText),
-                   QKeySequence(Q(entry.shortcut), QKeySequence::PortableText));
+        // The shortcut is announced with the entry; without one, no key is:
+        // Alt with its access key does nothing inside a drop-down.
+        const QString keys = entry_item->text(QAccessible::Accelerator);
+        QCOMPARE(QKeySequence(keys, QKeySequence::PortableText),
+                 QKeySequence(Q(entry.shortcut), QKeySequence::PortableText));
+        QCOMPARE(entry_item->actionInterface()->keyBindingsForAction(
+                     QAccessibleActionInterface::pressAction()),
+                 entry.shortcut.empty() ? QStringList() : QStringList{keys});
       }
     }
   }
@@ -299,6 +332,34 @@ class AccessibilityTest : public QObject {
       return;
     }
     QCOMPARE(announced, expected + expected.mid(0, 1));
+  }
+
+  void anAnnouncementAppearsAsANotification() {
+    // A screen reader speaks a notification when it appears.
+    QWidget window;
+    Announcer announcer(&window);
+    window.show();
+    QAccessibleInterface* accessible = Accessible(&announcer);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::Notification);
+    QVERIFY(accessible->state().invisible);
+    announcer.Announce(QStringLiteral("ОТГОВОР 5"));
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("ОТГОВОР 5"));
+    QVERIFY(!accessible->state().invisible);
+    QVERIFY(!accessible->state().focusable);
+  }
+
+  void announcementsNameTheChangedFields_data() {
+    QTest::addColumn<std::vector<ChangedField>>("changed");
+    QTest::addColumn<QString>("announced");
+    QTest::newRow("one") << std::vector<ChangedField>{{"ОТГОВОР", "5"}} << "ОТГОВОР 5";
+    QTest::newRow("emptied") << std::vector<ChangedField>{{"ПЪРВО ЧИСЛО", "5"}, {"ОТГОВОР", ""}}
+                             << "ПЪРВО ЧИСЛО 5, ОТГОВОР blank";
+  }
+  void announcementsNameTheChangedFields() {
+    QFETCH(std::vector<ChangedField>, changed);
+    QFETCH(QString, announced);
+    QCOMPARE(Q(AnnouncementOf(changed)), announced);
   }
 
   void captionsWithoutAccessKeys_data() {

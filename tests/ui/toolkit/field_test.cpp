@@ -1,6 +1,7 @@
 // Text fields: maximum lengths counted in characters, never cutting one;
 // fields without a limit; clicks through the labels that overlap fields; the
 // decimal separator of a locale.
+#include <QAccessible>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
@@ -125,6 +126,43 @@ class FieldTest : public QObject {
     QLineEdit* second = standard->Field("Text2");
     Paste(second, QStringLiteral("ЧИСЛО").repeated(5));
     QCOMPARE(second->text(), QStringLiteral("ЧИСЛО").repeated(4));
+  }
+
+  void theLimitHoldsForEveryWayTextArrives_data() {
+    // How a text reaches Text1 of the Standard window (at most 20
+    // characters), already holding nineteen: what the field holds then.
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("held");
+    const QString nineteen = QStringLiteral("1234567890123456789");
+    QTest::newRow("set whole") << "set" << (nineteen + "ab") << (nineteen + "a");
+    QTest::newRow("set whole, emoji") << "set" << (nineteen + kEmoji + "a") << (nineteen + kEmoji);
+    QTest::newRow("screen reader inserts") << "insert" << QStringLiteral("ab") << (nineteen + "a");
+    QTest::newRow("screen reader replaces") << "replace" << (nineteen + "xyz") << (nineteen + "x");
+  }
+  void theLimitHoldsForEveryWayTextArrives() {
+    QFETCH(QString, route);
+    QFETCH(QString, text);
+    QFETCH(QString, held);
+    TestProgram program;
+    LayoutWindow* standard = program.Open("Form1");
+    QVERIFY(standard);
+    QLineEdit* first = standard->Field("Text1");
+    first->setText(QStringLiteral("1234567890123456789"));
+    QAccessibleEditableTextInterface* editing =
+        QAccessible::queryAccessibleInterface(first)->editableTextInterface();
+    QVERIFY(editing);
+    if (route == "set")
+      first->setText(text);
+    else if (route == "insert")
+      editing->insertText(19, text);
+    else
+      editing->replaceText(0, 19, text);
+    QCOMPARE(first->text(), held);
+    QCOMPARE(program.shell().Model("Form1")->FindField("Text1")->text(), held.toStdString());
+    // Once full, a screen reader's insertion adds nothing.
+    editing->insertText(0, QStringLiteral("9"));
+    QCOMPARE(first->text(), held);
   }
 
   void fieldsWithoutALimitTakeAnyText() {
