@@ -37,11 +37,13 @@ void QtWindowSystem::Close(std::string_view window) {
 }
 
 void QtWindowSystem::Activate(std::string_view window) {
-  if (LayoutWindow* visible = Window(window)) {
-    visible->show();
-    visible->raise();
-    visible->activateWindow();
-  }
+  LayoutWindow* visible = Window(window);
+  if (!visible) return;
+  // A minimised window comes back as it was; show() alone leaves it iconic.
+  if (visible->isMinimized()) visible->setWindowState(visible->windowState() & ~Qt::WindowMinimized);
+  visible->show();
+  visible->raise();
+  visible->activateWindow();
 }
 
 void QtWindowSystem::Quit() {

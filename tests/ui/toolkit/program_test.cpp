@@ -173,6 +173,14 @@ class ProgramTest : public QObject {
     program.Choose("Form4", "help1");
     QCOMPARE(TestProgram::VisibleWindows(), (QStringList{"Form4", "Form5"}));
     QCOMPARE(program.Window("Form5"), help);
+    // Minimised by the user, Help comes back and is the active window again.
+    help->showMinimized();
+    QVERIFY(help->isMinimized());
+    program.Window("Form4")->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program.Window("Form4")));
+    program.Choose("Form4", "help1");
+    QVERIFY(!help->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(help));
     QCOMPARE(program.ends(), 0);
   }
 
