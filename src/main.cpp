@@ -1,8 +1,10 @@
 #include <QApplication>
 
 #include "ui/toolkit/desktop_program.h"
+#include "ui/toolkit/window_system_choice.h"
 
 int main(int argc, char* argv[]) {
+  tavro::toolkit::ChooseWindowSystem();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavro"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
