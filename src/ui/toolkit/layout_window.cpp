@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -174,6 +175,30 @@ void LayoutWindow::closeEvent(QCloseEvent* event) {
   // The shell decides what closing means; it discards this window itself.
   event->ignore();
   if (!discarded_ && routes_.close) routes_.close();
+}
+
+void LayoutWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // Some window managers (weston's for X11 windows) maximise any window on a
+  // double click on its title bar, whatever size it asks for. The window asks
+  // for its own size back, once for each size it was given: a window manager
+  // that insists (a tiling one) keeps the last word.
+  const QSize fixed = minimumSize();
+  if (fixed != maximumSize() || event->size() == fixed) {
+    refused_size_ = QSize();
+    return;
+  }
+  if (event->size() == refused_size_) return;
+  refused_size_ = event->size();
+  resize(fixed);
+}
+
+void LayoutWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // No window can be maximised; a title bar that offers it anyway (Qt's own
+  // on Wayland) is answered at once, before the compositor's new size comes.
+  if (event->type() == QEvent::WindowStateChange && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
 }  // namespace tavro::toolkit

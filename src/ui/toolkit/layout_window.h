@@ -55,6 +55,8 @@ class LayoutWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   struct BoundField {
@@ -73,6 +75,7 @@ class LayoutWindow : public QWidget {
   std::vector<BoundField> fields_;
   std::vector<QWidget*> tab_order_;
   bool discarded_ = false;
+  QSize refused_size_;  // the last size the window system gave that this window refused
 };
 
 }  // namespace tavro::toolkit

@@ -184,6 +184,23 @@ class ProgramTest : public QObject {
     QCOMPARE(program.ends(), 0);
   }
 
+  void framesStayFixed() {
+    // Neither a maximised state nor a larger size that the window system
+    // gives a window sticks: the window asks for its own size back.
+    TestProgram program;
+    LayoutWindow* form1 = program.Window("Form1");
+    QVERIFY(form1);
+    const QSize fixed = form1->size();
+    form1->windowHandle()->resize(fixed * 2);
+    QTRY_COMPARE(form1->size(), fixed);
+    form1->showMaximized();
+    QTRY_VERIFY(!(form1->windowState() & Qt::WindowMaximized));
+    QTRY_COMPARE(form1->size(), fixed);
+    form1->windowHandle()->showFullScreen();
+    QTRY_VERIFY(!(form1->windowState() & Qt::WindowFullScreen));
+    QTRY_COMPARE(form1->size(), fixed);
+  }
+
   void endClosesEverything() {
     TestProgram program;
     QVERIFY(program.Open("Form5"));
