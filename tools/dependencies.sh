@@ -5,10 +5,12 @@
 TAVRO_BUILD_PACKAGES=(g++ cmake make qt6-base-dev)
 # What the tests need beyond that: the test frameworks, the scenario runner's
 # JSON library, the packaging tools and validators, and an X server with tools
-# to drive the program in it.
+# to drive the program in it, a window manager, a Wayland compositor with
+# Xwayland and Qt's Wayland plugin, and xrdb for a screen of another dpi.
 TAVRO_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   dpkg-dev desktop-file-utils appstream libxcb-xtest0-dev
-  xvfb xdotool xclip x11-utils xauth fonts-dejavu-core)
+  xvfb xdotool xclip x11-utils xauth fonts-dejavu-core
+  openbox weston xwayland qt6-wayland x11-xserver-utils)
 
 tavro_ensure_packages() {
   local missing=()
