@@ -26,7 +26,12 @@ failures=0
 for dpi_scale in 120:1.25 144:1.5; do
   dpi=${dpi_scale%%:*}
   scale=${dpi_scale#*:}
-  echo "Xft.dpi: $dpi" | xrdb -nocpp -merge
+  # Until the staying client is connected, the resources may go with a reset.
+  for tries in $(seq 50); do
+    echo "Xft.dpi: $dpi" | xrdb -nocpp -merge
+    xrdb -query | grep -q "^Xft.dpi:[[:space:]]*$dpi\$" && break
+    sleep 0.1
+  done
   if ! TAVRO_EXPECTED_SCALE=$scale "$TEST" >"$work/test.log" 2>&1; then
     echo "FAIL at Xft.dpi $dpi (scale $scale):"
     grep -E 'FAIL|Loc' "$work/test.log"
