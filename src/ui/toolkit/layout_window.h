@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include "core/window_model.h"
@@ -76,6 +77,7 @@ class LayoutWindow : public QWidget {
   std::vector<QWidget*> tab_order_;
   bool discarded_ = false;
   QSize refused_size_;  // the last size the window system gave that this window refused
+  QElapsedTimer refused_;  // since when
 };
 
 }  // namespace tavro::toolkit

@@ -191,13 +191,13 @@ class ProgramTest : public QObject {
     LayoutWindow* form1 = program.Window("Form1");
     QVERIFY(form1);
     const QSize fixed = form1->size();
-    form1->windowHandle()->resize(fixed * 2);
-    QTRY_COMPARE(form1->size(), fixed);
     form1->showMaximized();
     QTRY_VERIFY(!(form1->windowState() & Qt::WindowMaximized));
     QTRY_COMPARE(form1->size(), fixed);
     form1->windowHandle()->showFullScreen();
     QTRY_VERIFY(!(form1->windowState() & Qt::WindowFullScreen));
+    QTRY_COMPARE(form1->size(), fixed);
+    form1->windowHandle()->resize(fixed * 2);
     QTRY_COMPARE(form1->size(), fixed);
   }
 
