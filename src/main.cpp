@@ -2,8 +2,10 @@
 
 #include "ui/toolkit/desktop_program.h"
 #include "ui/toolkit/screen_readers.h"
+#include "ui/toolkit/window_system_choice.h"
 
 int main(int argc, char* argv[]) {
+  tavro::toolkit::ChooseWindowSystem();
   tavro::toolkit::StayVisibleToLaterScreenReaders();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavro"));

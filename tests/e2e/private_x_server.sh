@@ -1,6 +1,7 @@
 # Sourced by the scripts that run tavro on an X server of their own (Xvfb, no
 # window manager): a work folder, a cleanup on exit that ends the program
-# (tavro_pid) and the server, and the server itself.
+# (tavro_pid), any helper servers (helper_pids) and the X server, and the
+# server itself.
 
 # tavro_require_tools <exit status> <packages hint> <tool>...: exits with the
 # status when a tool is missing.
@@ -18,20 +19,23 @@ tavro_require_tools() {
 work=$(mktemp -d)
 xvfb_pid=
 tavro_pid=
+helper_pids=()  # servers started on top of the X server (a window manager, a compositor)
 tavro_cleanup() {
   [ -n "$tavro_pid" ] && kill "$tavro_pid" 2>/dev/null
+  local helper
+  for helper in "${helper_pids[@]}"; do kill "$helper" 2>/dev/null; done
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap tavro_cleanup EXIT
 
-# Starts Xvfb on a free display number, which it tells through a pipe, and
-# exports DISPLAY.
+# tavro_start_x_server [<width>x<height>]: starts Xvfb (1024x768 unless told)
+# on a free display number, which it tells through a pipe, and exports DISPLAY.
 tavro_start_x_server() {
   local display_fd display_number
   exec {display_fd}<> <(:)
-  Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd "$display_fd" -screen 0 "${1:-1024x768}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   if ! read -r -t 10 -u "$display_fd" display_number; then
     echo "Xvfb did not start"

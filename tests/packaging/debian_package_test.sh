@@ -31,7 +31,7 @@ dpkg-deb -x "$deb" "$work/root"
 expect_file usr/bin/tavro
 expect_file usr/share/applications/org.tavro.Tavro.desktop
 expect_file usr/share/metainfo/org.tavro.Tavro.metainfo.xml
-for size in 16 32 48; do expect_file "usr/share/icons/hicolor/${size}x${size}/apps/org.tavro.Tavro.png"; done
+for size in 16 32 48 64 128 256; do expect_file "usr/share/icons/hicolor/${size}x${size}/apps/org.tavro.Tavro.png"; done
 expect_file usr/share/icons/hicolor/scalable/apps/org.tavro.Tavro.svg
 
 depends=$(dpkg-deb -f "$deb" Depends)

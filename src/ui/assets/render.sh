@@ -68,6 +68,9 @@ render() {
 }
 
 render icon.svg 32 icon-32.png
+for size in 64 128 256; do
+  render icon.svg "$size" "icon-$size.png"
+done
 render icon-48.svg 48 icon-48.png
 render icon-16.svg 16 icon-16.png
 for picture in plus minus multiply divide pencil; do

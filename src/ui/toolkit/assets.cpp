@@ -1,7 +1,9 @@
 #include "ui/toolkit/assets.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <map>
 
 #include <QGuiApplication>
 #include <QIconEngine>
@@ -105,13 +107,68 @@ class PictureEngine final : public QIconEngine {
   bool large_loaded_ = false;
 };
 
+// The program icon, each size decoded when it is first asked for. The X11
+// window system is handed every size the icon has as a window is made; the
+// sizes above 64 pixels, which only a scaled screen's task bar shows, are
+// offered only when a screen is scaled.
+class ProgramIconEngine final : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const QPaintDevice* device = painter->device();
+    const qreal scale = device ? device->devicePixelRatio() : qApp->devicePixelRatio();
+    painter->drawPixmap(rect, pixmap(rect.size() * scale, mode, state));
+  }
+
+  // `size` is in device pixels, as QIcon asks for it.
+  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int wanted = std::max(size.width(), size.height());
+    const auto file = std::find_if(kFiles.begin(), kFiles.end(), [wanted](int s) { return s >= wanted; });
+    const int chosen = file == kFiles.end() ? kFiles.back() : *file;
+    QPixmap& decoded = decoded_[chosen];
+    if (decoded.isNull()) decoded = LoadPng(QStringLiteral(":/tavro/icon-%1.png").arg(chosen));
+    if (decoded.isNull() || decoded.size() == size) return decoded;
+    return decoded.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  }
+
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return pixmap(size * scale, mode, state);  // asked for in device-independent pixels
+#else
+    Q_UNUSED(scale);
+    return pixmap(size, mode, state);  // asked for in device pixels already
+#endif
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int side = std::min({size.width(), size.height(), kFiles.back()});
+    return {side, side};
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    const bool scaled = qApp && qApp->devicePixelRatio() > 1.0;
+    QList<QSize> sizes;
+    for (const int side : kFiles)
+      if (side <= kUnscaledLargest || scaled) sizes.append(QSize(side, side));
+    return sizes;
+  }
+
+  bool isNull() override { return false; }
+  QString key() const override { return QStringLiteral("tavro-program-icon"); }
+  QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
+
+ private:
+  static constexpr std::array<int, 6> kFiles{16, 32, 48, 64, 128, 256};
+  static constexpr int kUnscaledLargest = 64;
+  std::map<int, QPixmap> decoded_;
+};
+
 // Pictures made once and shared by every window. They are released with the
 // application object, while the toolkit that drew them still exists, and made
 // again for a later one.
 struct SharedPictures {
   QIcon program_icon;
   std::array<QIcon, 4> pictures;  // by Picture, less None
-  std::array<QPixmap, 2> pencil;  // normal scale, twice the scale
+  std::map<int, QPixmap> pencils;  // by size in device pixels
 };
 
 SharedPictures& Shared() {
@@ -135,12 +192,7 @@ void LoadAssets() {
 
 QIcon ProgramIcon() {
   QIcon& icon = Shared().program_icon;
-  if (icon.isNull()) {
-    // The window system is handed every size as the window is made, so all
-    // three are decoded now; once for the whole program.
-    for (const char* file : {":/tavro/icon-16.png", ":/tavro/icon-32.png", ":/tavro/icon-48.png"})
-      icon.addPixmap(LoadPng(QString::fromLatin1(file)));
-  }
+  if (icon.isNull()) icon = QIcon(new ProgramIconEngine);
   return icon;
 }
 
@@ -160,20 +212,28 @@ QIcon PictureIcon(layout::Picture picture) {
 
 QCursor FieldPointer(layout::Pointer pointer, qreal device_pixel_ratio) {
   if (pointer == layout::Pointer::Standard) return QCursor(Qt::IBeamCursor);
-  const bool large = device_pixel_ratio > 1.0;
-  QPixmap& pixmap = Shared().pencil[large ? 1 : 0];
+  // The pencil grows with the screen: 32 pixels times the scale, made from
+  // the large picture wherever the screen is scaled at all, and scaled
+  // smoothly between whole multiples of 32.
+  const int size = std::max(kPencilSize, qRound(kPencilSize * device_pixel_ratio));
+  QPixmap& pixmap = Shared().pencils[size];
   if (pixmap.isNull()) {
-    if (large) pixmap = LoadPng(QStringLiteral(":/tavro/pencil@2x.png"));
-    if (!pixmap.isNull()) {
-      pixmap.setDevicePixelRatio(2.0);
-    } else {
-      pixmap = LoadPng(QStringLiteral(":/tavro/pencil.png"));
+    QPixmap picture;
+    if (size > kPencilSize) picture = LoadPng(QStringLiteral(":/tavro/pencil@2x.png"));
+    if (picture.isNull()) picture = LoadPng(QStringLiteral(":/tavro/pencil.png"));
+    if (!picture.isNull() && picture.width() != size) {
+      const bool whole = size % picture.width() == 0;
+      picture = picture.scaled(size, size, Qt::IgnoreAspectRatio,
+                               whole ? Qt::FastTransformation : Qt::SmoothTransformation);
     }
+    picture.setDevicePixelRatio(qreal(size) / kPencilSize);
+    pixmap = picture;
   }
   QPoint hot_spot = kPencilHotSpot;
   // Qt's X11 plugin reads the hot spot in the picture's own pixels, where
   // the other platforms read it in device-independent ones.
-  if (pixmap.devicePixelRatio() > 1.0 && QGuiApplication::platformName() == QLatin1String("xcb")) hot_spot *= 2;
+  if (pixmap.devicePixelRatio() > 1.0 && QGuiApplication::platformName() == QLatin1String("xcb"))
+    hot_spot = (QPointF(kPencilHotSpot) * pixmap.devicePixelRatio()).toPoint();
   return QCursor(pixmap, hot_spot.x(), hot_spot.y());
 }
 

@@ -1,5 +1,8 @@
 #include "ui/toolkit/client_area.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QApplication>
 #include <QPainter>
 #include <QPen>
@@ -34,12 +37,29 @@ QColor ClientArea::LineColour(const layout::Line& line) const {
 void ClientArea::paintEvent(QPaintEvent*) {
   if (lines_.empty()) return;
   QPainter painter(this);
+  // A line is one pixel of the layout wide, drawn on whole device pixels: at
+  // a scale of 1.25 or 1.5 a pen of 1.25 or 1.5 pixels straddling pixel edges
+  // leaves a line at the window's edge out and turns dots into smears. The
+  // pen is cosmetic, so width and dots are counted in device pixels, and each
+  // end lies in the middle of the band of device pixels that the layout pixel
+  // covers, so a line at y = 0 lies inside the area.
+  const QTransform to_device = painter.deviceTransform();
+  const QTransform to_layout = to_device.inverted();
+  const int width = std::max(1, qRound(to_device.m22()));
+  const auto on_device_pixels = [&](int x, int y) {
+    const QPointF corner = to_device.map(QPointF(x, y));
+    // The first device pixel of the layout pixel, rounded as Qt rounds the
+    // area's own edges when it clips the drawing to them.
+    const QPointF band(std::floor(corner.x() + 0.5), std::floor(corner.y() + 0.5));
+    return to_layout.map(band + QPointF(width / 2.0, width / 2.0));
+  };
   for (const layout::Line& line : lines_) {
-    QPen pen(LineColour(line), 1);
+    QPen pen(LineColour(line), width);
+    pen.setCosmetic(true);
     pen.setStyle(line.dotted ? Qt::DotLine : Qt::SolidLine);
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
-    painter.drawLine(line.x1, line.y1, line.x2, line.y2);
+    painter.drawLine(on_device_pixels(line.x1, line.y1), on_device_pixels(line.x2, line.y2));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -92,7 +93,9 @@ LayoutWindow::LayoutWindow(const layout::WindowLayout& layout, WindowModel& mode
   frame->addWidget(client_);
   // The window's size is the client area plus the menu bar's height for the
   // current font, and the user cannot change it.
-  frame->setSizeConstraint(QLayout::SetFixedSize);
+  frame->setSizeConstraint(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+                               ? QLayout::SetMinimumSize
+                               : QLayout::SetFixedSize);
 
   BuildControls();
   frame->activate();
@@ -209,6 +212,34 @@ void LayoutWindow::closeEvent(QCloseEvent* event) {
   // The shell decides what closing means; it discards this window itself.
   event->ignore();
   if (!discarded_ && routes_.close) routes_.close();
+}
+
+void LayoutWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // Some window managers (weston's for X11 windows) maximise any window on a
+  // double click on its title bar, whatever size it asks for. The window asks
+  // for its own size back, for the same size at most once a second: a window
+  // manager that insists (a tiling one) is not answered in a loop.
+  const QSize fixed = minimumSize();
+  if (event->size() == fixed || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) return;
+  if (event->size() == refused_size_ && refused_.isValid() && refused_.elapsed() < 1000) return;
+  refused_size_ = event->size();
+  refused_.start();
+  resize(fixed);
+}
+
+void LayoutWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // No window can be maximised; a title bar that offers it anyway (Qt's own
+  // on Wayland) is answered at once, before the compositor's new size comes.
+  if (event->type() != QEvent::WindowStateChange) return;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+          setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace tavro::toolkit

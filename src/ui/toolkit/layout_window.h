@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include "core/window_model.h"
@@ -55,6 +56,8 @@ class LayoutWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   struct BoundField {
@@ -74,6 +77,8 @@ class LayoutWindow : public QWidget {
   std::vector<BoundField> fields_;
   std::vector<QWidget*> tab_order_;
   bool discarded_ = false;
+  QSize refused_size_;  // the last size the window system gave that this window refused
+  QElapsedTimer refused_;  // since when
 };
 
 }  // namespace tavro::toolkit

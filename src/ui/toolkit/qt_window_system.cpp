@@ -37,11 +37,16 @@ void QtWindowSystem::Close(std::string_view window) {
 }
 
 void QtWindowSystem::Activate(std::string_view window) {
-  if (LayoutWindow* visible = Window(window)) {
-    visible->show();
-    visible->raise();
-    visible->activateWindow();
-  }
+  LayoutWindow* visible = Window(window);
+  if (!visible) return;
+  // A minimised window comes back as it was; show() alone leaves it iconic.
+  if (visible->isMinimized()) visible->setWindowState(visible->windowState() & ~Qt::WindowMinimized);
+  // A Wayland client is told neither that its window was minimised nor may it
+  // raise it: the window is shown afresh, on top.
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) visible->hide();
+  visible->show();
+  visible->raise();
+  visible->activateWindow();
 }
 
 void QtWindowSystem::Quit() {

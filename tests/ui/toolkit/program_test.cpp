@@ -173,7 +173,32 @@ class ProgramTest : public QObject {
     program.Choose("Form4", "help1");
     QCOMPARE(TestProgram::VisibleWindows(), (QStringList{"Form4", "Form5"}));
     QCOMPARE(program.Window("Form5"), help);
+    // Minimised by the user, Help comes back and is the active window again.
+    help->showMinimized();
+    QVERIFY(help->isMinimized());
+    program.Window("Form4")->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program.Window("Form4")));
+    program.Choose("Form4", "help1");
+    QVERIFY(!help->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(help));
     QCOMPARE(program.ends(), 0);
+  }
+
+  void framesStayFixed() {
+    // Neither a maximised state nor a larger size that the window system
+    // gives a window sticks: the window asks for its own size back.
+    TestProgram program;
+    LayoutWindow* form1 = program.Window("Form1");
+    QVERIFY(form1);
+    const QSize fixed = form1->size();
+    form1->showMaximized();
+    QTRY_VERIFY(!(form1->windowState() & Qt::WindowMaximized));
+    QTRY_COMPARE(form1->size(), fixed);
+    form1->windowHandle()->showFullScreen();
+    QTRY_VERIFY(!(form1->windowState() & Qt::WindowFullScreen));
+    QTRY_COMPARE(form1->size(), fixed);
+    form1->windowHandle()->resize(fixed * 2);
+    QTRY_COMPARE(form1->size(), fixed);
   }
 
   void endClosesEverything() {
