@@ -4,13 +4,14 @@
 # What building the program needs.
 TAVRO_BUILD_PACKAGES=(g++ cmake make qt6-base-dev)
 # What the tests need beyond that: the test frameworks, the scenario runner's
-# JSON library, the packaging tools and validators, an X server with tools
-# to drive the program in it, a window manager, a Wayland compositor with
-# Xwayland and Qt's Wayland plugin, xrdb for a screen of another dpi, GTK's
-# platform theme, and the session and accessibility buses with Python's
-# AT-SPI client, to see the program as a screen reader does.
+# JSON library, the packaging tools, validators and checkers (lintian,
+# hardening-check from devscripts), an X server with tools to drive the
+# program in it, a window manager, a Wayland compositor with Xwayland and Qt's
+# Wayland plugin, xrdb for a screen of another dpi, GTK's platform theme, and
+# the session and accessibility buses with Python's AT-SPI client, to see the
+# program as a screen reader does.
 TAVRO_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  dpkg-dev desktop-file-utils appstream libxcb-xtest0-dev
+  dpkg-dev desktop-file-utils appstream appstream-util lintian devscripts libxcb-xtest0-dev
   xvfb xdotool xclip x11-utils xauth fonts-dejavu-core qt6-gtk-platformtheme
   openbox weston xwayland qt6-wayland x11-xserver-utils
   dbus libglib2.0-bin at-spi2-core python3-pyatspi)
@@ -25,8 +26,9 @@ tavro_ensure_packages() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   if [ "$(id -u)" -ne 0 ]; then
-    echo "Tavro needs these Debian packages; install them, then run this again:" >&2
-    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    echo "Tavro needs these Debian packages. As root (su -), run:" >&2
+    echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    echo "then run this again." >&2
     exit 1
   fi
   echo "Installing ${missing[*]}"

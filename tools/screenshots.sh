@@ -2,22 +2,79 @@
 # Takes a screenshot of each of the six windows into docs/form1.png ...
 # docs/form6.png (form5.png is the Help window), on an X server of its own.
 #
-#   tools/screenshots.sh [path of tavro]     (default: build/release/bin/tavro)
+#   tools/screenshots.sh [--scale FACTOR] [--theme NAME] [--out FOLDER] [path of tavro]
 #
-# Needs Xvfb, xdotool and ImageMagick's import. Any extra environment (for
-# example QT_SCALE_FACTOR=2) is passed on to the program.
+#   --scale FACTOR  draws the windows FACTOR times their size (QT_SCALE_FACTOR);
+#                   2 by default. Pictures are at least 624 by 351 pixels, the
+#                   smallest size software centres show: a smaller window is
+#                   centred on a transparent margin.
+#   --theme NAME    draws them in a colour theme, into docs/NAME/ unless --out
+#                   says otherwise:
+#                     adwaita-dark  GTK's Adwaita dark theme (qt6-gtk-platformtheme,
+#                                   gnome-themes-extra)
+#                     dark-fusion   Qt's Fusion style with qt6ct's dark colour
+#                                   scheme, in a configuration of its own (qt6ct)
+#   --out FOLDER    where the pictures go (docs by default).
+#   path of tavro   build/release/bin/tavro by default.
+#
+# Needs Xvfb, xdotool and ImageMagick's import and convert. Any other
+# environment is passed on to the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tavro=${1:-build/release/bin/tavro}
+scale=2
+theme=
+out=
+tavro=build/release/bin/tavro
+while [ $# -gt 0 ]; do
+  case $1 in
+    --scale) scale=${2:?--scale needs a factor}; shift 2 ;;
+    --theme) theme=${2:?--theme needs a name}; shift 2 ;;
+    --out) out=${2:?--out needs a folder}; shift 2 ;;
+    -*) echo "unknown option $1" >&2; exit 2 ;;
+    *) tavro=$1; shift ;;
+  esac
+done
+[[ "$scale" =~ ^[0-9]+([.][0-9]+)?$ ]] || { echo "--scale needs a number, not $scale" >&2; exit 2; }
+out=${out:-docs${theme:+/$theme}}
 [ -x "$tavro" ] || { echo "no program at $tavro; build it first (tools/start builds it)" >&2; exit 1; }
-for tool in Xvfb xdotool import; do
+for tool in Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "$tool is needed (packages xvfb xdotool imagemagick)" >&2; exit 1; }
 done
 
 source tests/e2e/private_x_server.sh
-tavro_start_x_server
 unset QT_QPA_PLATFORM
+export QT_SCALE_FACTOR=$scale
+case $theme in
+  '') ;;
+  adwaita-dark)
+    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark ;;
+  dark-fusion)
+    export QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME=$work/config
+    mkdir -p "$XDG_CONFIG_HOME/qt6ct"
+    cat >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf" <<'CONF'
+[Appearance]
+color_scheme_path=/usr/share/qt6ct/colors/darker.conf
+custom_palette=true
+style=Fusion
+CONF
+    ;;
+  *) echo "unknown theme $theme (adwaita-dark, dark-fusion)" >&2; exit 2 ;;
+esac
+# The server of tests/e2e/private_x_server.sh, on a screen wide enough for the
+# widest window (Brackets, 548 pixels) at the scale.
+screen_width=$(awk -v s="$scale" 'BEGIN { w = int(560 * s) + 64; print (w < 1024 ? 1024 : w) }')
+tavro_start_x_server() {
+  local display_fd display_number
+  exec {display_fd}<> <(:)
+  Xvfb -displayfd "$display_fd" -screen 0 "${screen_width}x$((screen_width * 3 / 4))x24" -nolisten tcp \
+    >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  read -r -t 10 -u "$display_fd" display_number || { echo "Xvfb did not start" >&2; exit 1; }
+  exec {display_fd}>&-
+  export DISPLAY=:$display_number
+}
+tavro_start_x_server
 
 "$tavro" >"$work/tavro.log" 2>&1 &
 tavro_pid=$!
@@ -26,11 +83,19 @@ window_of() {
   timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1
 }
 
+# The smallest picture software centres show; smaller windows get a
+# transparent margin.
+readonly MIN_WIDTH=624 MIN_HEIGHT=351
 shoot() {
-  local pattern=$1 file=$2 window
+  local pattern=$1 file=$2 window size width height
   window=$(window_of "$pattern")
   sleep 0.5  # let it paint
-  import -window "$window" "$file"
+  import -window "$window" "$work/shot.png"
+  size=$(identify -format '%w %h' "$work/shot.png")
+  width=${size% *} height=${size#* }
+  width=$((width < MIN_WIDTH ? MIN_WIDTH : width))
+  height=$((height < MIN_HEIGHT ? MIN_HEIGHT : height))
+  convert "$work/shot.png" -background none -gravity center -extent "${width}x$height" -strip "$file"
   echo "$file: $(identify -format '%wx%h' "$file")"
 }
 
@@ -39,19 +104,19 @@ keys() {
   sleep 0.3
 }
 
-mkdir -p docs
-shoot '^Standart$' docs/form1.png
+mkdir -p "$out"
+shoot '^Standart$' "$out/form1.png"
 keys ctrl+f
-shoot '^Functional$' docs/form2.png
+shoot '^Functional$' "$out/form2.png"
 keys ctrl+t
-shoot '^Triangle$' docs/form3.png
+shoot '^Triangle$' "$out/form3.png"
 keys alt+h
-shoot '^Help$' docs/form5.png
+shoot '^Help$' "$out/form5.png"
 xdotool windowfocus --sync "$(window_of '^Triangle$')"
 keys ctrl+p
-shoot '^ $' docs/form4.png  # the Parallelepiped window's title is empty
+shoot '^ $' "$out/form4.png"  # the Parallelepiped window's title is empty
 keys alt+o b  # its Brackets entry has no shortcut
-shoot '^Brackets$' docs/form6.png
+shoot '^Brackets$' "$out/form6.png"
 keys Return  # EXIT has the focus
 wait "$tavro_pid"
 tavro_pid=

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build tree, unpacks it into a temporary
-# root, checks its files and dependencies, and starts the unpacked program on
-# a private X server.
+# Unpacks the built Debian package into a temporary root, checks its files and
+# dependencies, and starts the unpacked program on a private X server, where
+# its window's X11 class must be the one the desktop entry names.
+#
+#   debian_package_test.sh <package folder>
 set -euo pipefail
-build_dir=$1
-for tool in cpack dpkg-deb dpkg-shlibdeps Xvfb xdotool; do
+source "$(dirname "$0")/package_of.sh"
+for tool in dpkg-deb Xvfb xdotool xprop; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
+package_of "$1"
 
 work=$(mktemp -d)
 server=
@@ -18,9 +21,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-(cd "$build_dir" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || {
-  cat "$work/cpack.log"; exit 1; }
-deb=$(ls "$work"/out/tavro_*.deb)
 echo "package: $(basename "$deb")"
 
 fail=0
@@ -33,6 +33,9 @@ expect_file usr/share/applications/org.tavro.Tavro.desktop
 expect_file usr/share/metainfo/org.tavro.Tavro.metainfo.xml
 for size in 16 32 48 64 128 256; do expect_file "usr/share/icons/hicolor/${size}x${size}/apps/org.tavro.Tavro.png"; done
 expect_file usr/share/icons/hicolor/scalable/apps/org.tavro.Tavro.svg
+expect_file usr/share/man/man1/tavro.1.gz
+expect_file usr/share/doc/tavro/copyright
+expect_file usr/share/doc/tavro/changelog.gz
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
@@ -49,8 +52,17 @@ read -r -t 10 -u "$fd" display || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$display"
 QT_QPA_PLATFORM=xcb "$work/root/usr/bin/tavro" &
 program=$!
-if timeout 15 xdotool search --sync --onlyvisible --name '^Standart$' >/dev/null 2>&1; then
+if window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Standart$' 2>/dev/null | head -n 1) &&
+  [ -n "$window" ]; then
   echo "ok: the unpacked program shows its Standart window"
+  # WM_CLASS(STRING) = "tavro", "Tavro": the instance, then the class.
+  class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+  entry=$(sed -n 's/^StartupWMClass=//p' "$work/root/usr/share/applications/org.tavro.Tavro.desktop")
+  if [ -n "$class" ] && [ "$class" = "$entry" ]; then
+    echo "ok: the window's class $class is the desktop entry's StartupWMClass"
+  else
+    echo "the window's class '$class' is not the desktop entry's StartupWMClass '$entry'"; fail=1
+  fi
 else
   echo "the unpacked program showed no window"; fail=1
 fi
