@@ -13,12 +13,10 @@ cd "$(dirname "$0")/../.."
 source tools/dependencies.sh
 tavro_ensure_packages dbus at-spi2-core libglib2.0-bin
 
+source tests/e2e/private_buses.sh
 work=$(mktemp -d)
-bus_pid=
-launcher_pid=
 cleanup() {
-  [ -n "$launcher_pid" ] && kill "$launcher_pid" 2>/dev/null
-  [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
+  tavro_stop_buses
   wait 2>/dev/null || true
   rm -rf "$work"
 }
@@ -26,19 +24,7 @@ trap cleanup EXIT
 
 export XDG_RUNTIME_DIR=$work/runtime GSETTINGS_BACKEND=memory
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/session_bus" >/dev/null 2>&1 &
-bus_pid=$!
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/session_bus
-for _ in $(seq 50); do [ -S "$work/session_bus" ] && break; sleep 0.1; done
-# Without DISPLAY the launcher does not announce the bus on the X server,
-# which would turn accessibility on in every Qt program.
-env -u DISPLAY /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-launcher_pid=$!
-for _ in $(seq 50); do
-  gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus --method org.a11y.Bus.GetAddress \
-    >/dev/null 2>&1 && break
-  sleep 0.1
-done
+tavro_start_buses "$work"
 if [ "${TAVRO_BENCH_SCREEN_READER:-0}" = 1 ]; then
   gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
     --method org.freedesktop.DBus.Properties.Set org.a11y.Status ScreenReaderEnabled '<true>' >/dev/null

@@ -14,24 +14,20 @@ set -uo pipefail
 
 readonly TAVRO=${1:?usage: accessibility_test.sh <path of tavro>}
 readonly SKIPPED=77
-readonly LAUNCHER=/usr/libexec/at-spi-bus-launcher
 # pyatspi is a Debian package: the system's Python, not one of a user's own.
 PYTHON=/usr/bin/python3
 [ -x "$PYTHON" ] || PYTHON=$(command -v python3)
 
 source "$(dirname "$0")/private_x_server.sh"
+source "$(dirname "$0")/private_buses.sh"
 tavro_require_tools "$SKIPPED" "xvfb xdotool dbus libglib2.0-bin" Xvfb xdotool dbus-daemon gdbus
-if [ ! -x "$LAUNCHER" ] || ! "$PYTHON" -c 'import pyatspi' 2>/dev/null; then
+if [ ! -x "$TAVRO_AT_SPI_LAUNCHER" ] || ! "$PYTHON" -c 'import pyatspi' 2>/dev/null; then
   echo "SKIPPED: the AT-SPI bus launcher or pyatspi is not installed (packages at-spi2-core python3-pyatspi)"
   exit "$SKIPPED"
 fi
 
-bus_pid=
-launcher_pid=
 cleanup() {
-  # The launcher takes its accessibility bus and registry down with it.
-  [ -n "$launcher_pid" ] && kill "$launcher_pid" 2>/dev/null
-  [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
+  tavro_stop_buses
   tavro_cleanup
 }
 trap cleanup EXIT
@@ -44,19 +40,7 @@ export LC_ALL=C.UTF-8
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/home/.config GSETTINGS_BACKEND=memory
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/session_bus" >"$work/bus.log" 2>&1 &
-bus_pid=$!
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/session_bus
-for _ in $(seq 50); do [ -S "$work/session_bus" ] && break; sleep 0.1; done
-# Without DISPLAY the launcher leaves the X server alone; Qt would otherwise
-# find the bus through the X root window and turn accessibility on at once.
-env -u DISPLAY "$LAUNCHER" --launch-immediately >"$work/launcher.log" 2>&1 &
-launcher_pid=$!
-for _ in $(seq 50); do
-  gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus --method org.a11y.Bus.GetAddress \
-    >/dev/null 2>&1 && break
-  sleep 0.1
-done
+tavro_start_buses "$work"
 
 "$TAVRO" >"$work/tavro.log" 2>&1 &
 tavro_pid=$!

@@ -17,13 +17,6 @@ tavro_start_x_server
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 export LC_ALL=C.UTF-8
 
-failures=0
-scenario=
-fail() {
-  echo "FAIL [$scenario]: $*"
-  failures=$((failures + 1))
-}
-
 # Client-area heights of the windows, from their layouts: the menu bar's
 # height is the window's height less the client area's.
 declare -A CLIENT_HEIGHT=([Form1]=146 [Form2]=113 [Form3]=106 [Form4]=158 [Form5]=126 [Form6]=89)
@@ -121,7 +114,7 @@ F3_TEXT1="16 0 153 19"; F3_EXIT="208 72 33 33"
 F4_TEXT1="16 0 161 19"; F4_EXIT="184 128 73 25"
 F6_TEXT1="8 0 97 19"; F6_TEXT2="104 0 17 19"
 
-scenario="start, 2 + 3"
+step="start, 2 + 3"
 start_program
 if expect_window Form1; then
   height=$(xwininfo -id "$window" | awk '/Height:/ {print $2}')
@@ -139,7 +132,7 @@ if expect_window Form1; then
   expect_end
 fi
 
-scenario="a switch keeps the cells"
+step="a switch keeps the cells"
 start_program
 if expect_window Form1; then
   click $F1_TEXT1
@@ -158,7 +151,7 @@ if expect_window Form1; then
   expect_end
 fi
 
-scenario="every mode by its shortcut from a text field"
+step="every mode by its shortcut from a text field"
 start_program
 if expect_window Form1; then
   click $F1_TEXT2
@@ -176,7 +169,7 @@ if expect_window Form1; then
 fi
 
 for mode in Form2 Form3 Form4; do
-  scenario="Ctrl+E in a text field of $mode"
+  step="Ctrl+E in a text field of $mode"
   start_program
   expect_window Form1 || continue
   case $mode in
@@ -191,7 +184,7 @@ for mode in Form2 Form3 Form4; do
 done
 
 for mode in Form1 Form2 Form3 Form4 Form6; do
-  scenario="the Exit button of $mode"
+  step="the Exit button of $mode"
   start_program
   expect_window Form1 || continue
   case $mode in
@@ -211,7 +204,7 @@ for mode in Form1 Form2 Form3 Form4 Form6; do
   expect_end
 done
 
-scenario="access keys, Help beside Triangle"
+step="access keys, Help beside Triangle"
 start_program
 if expect_window Form1; then
   keys alt+o
@@ -234,7 +227,7 @@ if expect_window Form1; then
   expect_end
 fi
 
-scenario="a one-character field"
+step="a one-character field"
 start_program
 if expect_window Form1; then
   keys ctrl+b
@@ -249,8 +242,4 @@ if expect_window Form1; then
   fi
 fi
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures failures"
-  exit 1
-fi
-echo "all end-to-end scenarios passed"
+tavro_report "all end-to-end scenarios passed"

@@ -20,13 +20,6 @@ tavro_start_x_server
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR LANG LANGUAGE LC_NUMERIC
 export LC_ALL=C.UTF-8
 
-failures=0
-step=
-fail() {
-  echo "FAIL [$step]: $*"
-  failures=$((failures + 1))
-}
-
 # Window titles as xdotool patterns; the Parallelepiped window's is empty.
 declare -A TITLE=([Form1]='^Standart$' [Form2]='^Functional$' [Form3]='^Triangle$' [Form4]='^ $'
                   [Form5]='^Help$' [Form6]='^Brackets$')
@@ -200,8 +193,4 @@ fi
 tavro_pid=
 
 awk -v from="$started" -v to="$(date +%s.%N)" 'BEGIN { printf "keyboard walk: %.1f s\n", to - from }'
-if [ "$failures" -ne 0 ]; then
-  echo "$failures failures"
-  exit 1
-fi
-echo "every mode worked from the keyboard alone"
+tavro_report "every mode worked from the keyboard alone"

@@ -69,3 +69,30 @@ running() {
   state=$(ps -o stat= -p "$tavro_pid" 2>/dev/null) || return 1
   [ "${state:0:1}" != Z ]
 }
+
+# Failures are counted, each told with the step it happened in ($step).
+failures=0
+step=
+fail() {
+  echo "FAIL [$step]: $*"
+  failures=$((failures + 1))
+}
+
+# eventually <command>...: whether the command succeeds within five seconds.
+eventually() {
+  local tries
+  for tries in $(seq 50); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# tavro_report <what passed>: exits 1 if anything failed, else says what passed.
+tavro_report() {
+  if [ "$failures" -ne 0 ]; then
+    echo "$failures failures"
+    exit 1
+  fi
+  echo "$1"
+}

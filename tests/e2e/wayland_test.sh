@@ -27,21 +27,6 @@ readonly OUTER=$DISPLAY
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 export LC_ALL=C.UTF-8
 
-failures=0
-step=
-fail() {
-  echo "FAIL [$step]: $*"
-  failures=$((failures + 1))
-}
-
-eventually() {
-  local tries
-  for tries in $(seq 50); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 
 started=$(date +%s.%N)
 export XDG_RUNTIME_DIR=$work/runtime
@@ -172,8 +157,4 @@ tavro_pid=
 
 awk -v from="$started" -v shown="$shown" -v to="$(date +%s.%N)" \
   'BEGIN { printf "wayland run: %.1f s (compositor start to first window %.2f s)\n", to - from, shown - from }'
-if [ "$failures" -ne 0 ]; then
-  echo "$failures failures"
-  exit 1
-fi
-echo "on Xwayland, with fixed frames; nothing ended or lost by the title bar"
+tavro_report "on Xwayland, with fixed frames; nothing ended or lost by the title bar"

@@ -30,25 +30,14 @@ QPixmap LoadPng(const QString& file) {
   return QPixmap::fromImage(reader.read());
 }
 
-// A button picture that decodes its files only when it is first drawn, and
-// only the one the screen needs: the plain file at normal scale, the @2x file
-// beside it when a larger pixmap is asked for. Until then it costs nothing,
-// so building a window decodes no picture before the window is on screen.
-class PictureEngine final : public QIconEngine {
+// An icon engine whose pictures are made by pixmap(), in device pixels: it
+// paints and scales through that one function.
+class DevicePixelEngine : public QIconEngine {
  public:
-  explicit PictureEngine(QString name) : name_(std::move(name)) {}
-
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     const QPaintDevice* device = painter->device();
     const qreal scale = device ? device->devicePixelRatio() : qApp->devicePixelRatio();
     painter->drawPixmap(rect, pixmap(rect.size() * scale, mode, state));
-  }
-
-  // `size` is in device pixels, as QIcon asks for it.
-  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    // At a scale of 1 the engine-level pixmap, exactly as the loaded icon's
-    // own engine gives it; QIcon sets the pixel ratio afterwards.
-    return Loaded(size).pixmap(size, 1.0, mode, state);
   }
 
   QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
@@ -58,6 +47,23 @@ class PictureEngine final : public QIconEngine {
     Q_UNUSED(scale);
     return pixmap(size, mode, state);  // asked for in device pixels already
 #endif
+  }
+
+};
+
+// A button picture that decodes its files only when it is first drawn, and
+// only the one the screen needs: the plain file at normal scale, the @2x file
+// beside it when a larger pixmap is asked for. Until then it costs nothing,
+// so building a window decodes no picture before the window is on screen.
+class PictureEngine final : public DevicePixelEngine {
+ public:
+  explicit PictureEngine(QString name) : name_(std::move(name)) {}
+
+  // `size` is in device pixels, as QIcon asks for it.
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    // At a scale of 1 the engine-level pixmap, exactly as the loaded icon's
+    // own engine gives it; QIcon sets the pixel ratio afterwards.
+    return Loaded(size).pixmap(size, 1.0, mode, state);
   }
 
   QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
@@ -111,14 +117,8 @@ class PictureEngine final : public QIconEngine {
 // window system is handed every size the icon has as a window is made; the
 // sizes above 64 pixels, which only a scaled screen's task bar shows, are
 // offered only when a screen is scaled.
-class ProgramIconEngine final : public QIconEngine {
+class ProgramIconEngine final : public DevicePixelEngine {
  public:
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-    const QPaintDevice* device = painter->device();
-    const qreal scale = device ? device->devicePixelRatio() : qApp->devicePixelRatio();
-    painter->drawPixmap(rect, pixmap(rect.size() * scale, mode, state));
-  }
-
   // `size` is in device pixels, as QIcon asks for it.
   QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
     const int wanted = std::max(size.width(), size.height());
@@ -128,15 +128,6 @@ class ProgramIconEngine final : public QIconEngine {
     if (decoded.isNull()) decoded = LoadPng(QStringLiteral(":/tavro/icon-%1.png").arg(chosen));
     if (decoded.isNull() || decoded.size() == size) return decoded;
     return decoded.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-  }
-
-  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    return pixmap(size * scale, mode, state);  // asked for in device-independent pixels
-#else
-    Q_UNUSED(scale);
-    return pixmap(size, mode, state);  // asked for in device pixels already
-#endif
   }
 
   QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
