@@ -3,7 +3,7 @@
 #include "core/decimal_separator.h"
 #include "core/value_cell.h"
 #include "core/window_model.h"
-#include "modes/converter/clipboard.h"
+#include "core/clipboard.h"
 
 namespace tavro {
 

@@ -7,7 +7,7 @@
 
 #include "core/decimal_separator.h"
 #include "core/window_model.h"
-#include "modes/converter/clipboard.h"
+#include "core/clipboard.h"
 #include "ui/layout/window_layout.h"
 
 namespace tavro::shell {

@@ -6,7 +6,7 @@
 
 #include "core/decimal_separator.h"
 #include "core/window_model.h"
-#include "modes/converter/clipboard.h"
+#include "core/clipboard.h"
 
 namespace tavro::shell {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "modes/converter/clipboard.h"
+#include "core/clipboard.h"
 
 namespace tavro::toolkit {
 

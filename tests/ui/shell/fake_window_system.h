@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "modes/converter/clipboard.h"
+#include "core/clipboard.h"
 #include "ui/shell/shell.h"
 
 namespace tavro::shell::testing {

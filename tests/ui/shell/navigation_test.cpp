@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "modes/converter/clipboard.h"
+#include "core/clipboard.h"
 #include "ui/shell/window_factory.h"
 
 namespace tavro::shell {

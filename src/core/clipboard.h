@@ -4,8 +4,9 @@
 
 namespace tavro {
 
-// The system clipboard, read as plain text. The desktop program reads the
-// real one; tests fill one by hand.
+// The system clipboard, read as plain text: the converter's Paste button
+// reads it, the shell hands it to the converter. The desktop program reads
+// the real one; tests fill one by hand.
 class Clipboard {
  public:
   virtual ~Clipboard() = default;
