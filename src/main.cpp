@@ -9,7 +9,7 @@ int main(int argc, char* argv[]) {
   tavro::toolkit::StayVisibleToLaterScreenReaders();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavro"));
-  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QApplication::setApplicationVersion(QStringLiteral(TAVRO_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("org.tavro.Tavro"));
   tavro::toolkit::DesktopProgram program;
   program.Start();

@@ -42,7 +42,8 @@ echo "Depends: $depends"
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
   [[ "$depends" == *"$library"* ]] || { echo "Depends lacks $library"; fail=1; }
 done
-[ "$(dpkg-deb -f "$deb" Version)" = "1.00" ] || { echo "wrong version"; fail=1; }
+version=$(dpkg-deb -f "$deb" Version)
+[ "$version" = "$TAVRO_VERSION" ] || { echo "version $version, the project's is $TAVRO_VERSION"; fail=1; }
 
 # Start the unpacked program on its own X server and wait for its window.
 exec {fd}<> <(:)
