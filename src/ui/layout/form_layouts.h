@@ -6,8 +6,8 @@
 #include "ui/layout/window_layout.h"
 
 // The layout of each window, one definition per form*_layout.cpp, and the
-// short names their tables are written with. Reach the layouts through
-// LayoutOf and AllLayouts.
+// short names their tables are written with. The shell's window registry
+// gives each window its layout; look layouts up there.
 namespace tavro::layout {
 
 const WindowLayout& Form1Layout();
