@@ -94,9 +94,9 @@ constexpr std::array<NavigationEntry, 7> kForm6Menu = {{
     {"Command5_Click", kEnd},
 }};
 
-// The program's windows. A screen reader is told a window's title; the
-// untitled Form4 is told the caption of the menu entries that switch to it
-// ("Paralelepiped"), see layout::AccessibleNameOf.
+// The program's windows, one row each (see WindowRow). A screen reader is
+// told a window's title; the untitled Form4 is told the caption of the menu
+// entries that switch to it, "Paralelepiped".
 constexpr std::array<WindowRow, 6> kWindows = {{
     // id, name, layout, logic object, menu
     {WindowId::Form1, "Form1", &layout::Form1Layout, &Create<Form1>, kForm1Menu},  // Standard

@@ -16,7 +16,11 @@ namespace tavro::shell {
 
 // Everything the shell knows of one window. The table of all six, one row
 // per WindowId, is in window_registry.cpp; every lookup below and in
-// navigation.h reads it, so a window's name is written there once.
+// navigation.h reads it, so the shell spells a window's name only there (the
+// window's layout and logic object carry the same name, which the registry's
+// test checks). What a screen reader calls a window follows from the table
+// too: its layout's title, or for the untitled Form4 the caption of the menu
+// entries that switch to it (MenuCaptionsSwitchingTo, layout::AccessibleNameOf).
 struct WindowRow {
   WindowId id;
   std::string_view name;  // "Form1" ... "Form6", as handlers and tools name it
