@@ -25,6 +25,7 @@
 #include "core/clipboard.h"
 #include "ui/layout/window_layout.h"
 #include "ui/shell/shell.h"
+#include "ui/shell/window_registry.h"
 
 namespace {
 
@@ -143,10 +144,11 @@ const int kRegistered = [] {
     for (const std::int64_t size : kSizes) type->Arg(size);
     type->Unit(benchmark::kMicrosecond);
   }
-  for (const char* window : {"Form1", "Form2", "Form3", "Form4", "Form6"}) {
+  for (const std::string_view window : tavro::shell::WindowNames()) {
+    if (window == tavro::shell::NameOf(tavro::shell::kHelpWindow)) continue;  // no buttons
     for (const KindName& kind : kKinds) {
       auto* every = benchmark::RegisterBenchmark((std::string(window) + "/" + kind.name).c_str(), EveryButton,
-                                                 std::string_view(window), kind.kind);
+                                                 window, kind.kind);
       for (const std::int64_t size : kSizes) every->Arg(size);
       every->Unit(benchmark::kMillisecond);
     }

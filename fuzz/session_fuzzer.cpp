@@ -33,7 +33,7 @@
 #include "modes/standard/form1.h"
 #include "ui/layout/window_layout.h"
 #include "ui/shell/shell.h"
-#include "ui/shell/window_factory.h"
+#include "ui/shell/window_registry.h"
 
 namespace {
 
@@ -190,7 +190,7 @@ class SessionClipboard : public tavro::Clipboard {
 std::vector<std::string> ClickHandlersOf(const WindowModel& model) {
   std::set<std::string> handlers;
   for (std::string& operation : model.OperationNames()) handlers.insert(std::move(operation));
-  if (const tavro::layout::WindowLayout* layout = tavro::layout::LayoutOf(model.name())) {
+  if (const tavro::layout::WindowLayout* layout = tavro::shell::LayoutOf(model.name())) {
     for (const auto& bar : layout->menu_bar) {
       handlers.insert(tavro::layout::HandlerOf(bar.name));
       for (const auto& entry : bar.entries) handlers.insert(tavro::layout::HandlerOf(entry.name));
@@ -262,7 +262,7 @@ class Session {
     const int action = in.Byte() % 6;
     switch (action) {
       case 0:
-        shell_.OpenWindow(tavro::shell::kWindowNames[in.Byte() % tavro::shell::kWindowNames.size()]);
+        shell_.OpenWindow(tavro::shell::WindowNames()[in.Byte() % tavro::shell::WindowNames().size()]);
         break;
       case 1:    // type a text into a field
       case 2: {  // or append one to what the field holds
@@ -302,7 +302,7 @@ class Session {
  private:
   std::vector<std::string_view> OpenWindows() const {
     std::vector<std::string_view> open;
-    for (std::string_view name : tavro::shell::kWindowNames) {
+    for (std::string_view name : tavro::shell::WindowNames()) {
       if (shell_.StateOf(name) == WindowState::Open) open.push_back(name);
     }
     return open;
@@ -319,7 +319,7 @@ class Session {
 
   std::map<std::string_view, WindowSnapshot> Snapshot() {
     std::map<std::string_view, WindowSnapshot> snapshot;
-    for (std::string_view name : tavro::shell::kWindowNames) {
+    for (std::string_view name : tavro::shell::WindowNames()) {
       WindowSnapshot& window = snapshot[name];
       window.state = shell_.StateOf(name);
       WindowModel* model = shell_.Model(name);
@@ -347,7 +347,7 @@ class Session {
 
   // Every field of every window: valid UTF-8 within its maximum length.
   void CheckFields() {
-    for (std::string_view name : tavro::shell::kWindowNames) {
+    for (std::string_view name : tavro::shell::WindowNames()) {
       const WindowModel* model = shell_.Model(name);
       if (model == nullptr) continue;
       for (const TextField& field : model->fields()) {
@@ -365,8 +365,9 @@ class Session {
   void CheckWindowCount() {
     if (!shell_.Running()) return;
     const std::vector<std::string_view> open = OpenWindows();
-    const auto modes = std::count_if(open.begin(), open.end(),
-                                     [](std::string_view name) { return name != tavro::shell::kHelpWindow; });
+    const std::string_view help = tavro::shell::NameOf(tavro::shell::kHelpWindow);
+    const auto modes =
+        std::count_if(open.begin(), open.end(), [help](std::string_view name) { return name != help; });
     TAVRO_FUZZ_CHECK(modes <= 1 && !open.empty(), "%zu windows open, %td of them modes, while running",
                      open.size(), modes);
   }
@@ -378,7 +379,7 @@ class Session {
   void CheckCells(std::string_view window, const std::string& handler,
                   const std::map<std::string_view, WindowSnapshot>& before) {
     const auto after = Snapshot();
-    for (std::string_view name : tavro::shell::kWindowNames) {
+    for (std::string_view name : tavro::shell::WindowNames()) {
       WindowModel* model = shell_.Model(name);
       if (model == nullptr) continue;
       const std::vector<NamedCell> cells = CellsOf(*model);

@@ -10,7 +10,7 @@
 #include "modes/brackets/form6.h"
 #include "modes/solvers/form4.h"
 #include "modes/standard/form1.h"
-#include "ui/shell/window_factory.h"
+#include "ui/shell/window_registry.h"
 
 namespace tavro::hostile {
 namespace {
@@ -85,7 +85,7 @@ void Program::Click(std::string_view window, std::string_view operation) {
 
 std::vector<std::string> Program::BrokenFields(std::string_view known_valid) {
   std::vector<std::string> broken;
-  for (std::string_view name : shell::kWindowNames) {
+  for (std::string_view name : shell::WindowNames()) {
     const WindowModel* model = shell_.Model(name);
     if (model == nullptr) continue;
     for (const TextField& field : model->fields()) {

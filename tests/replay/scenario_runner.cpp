@@ -6,7 +6,7 @@
 
 #include "ui/shell/navigation.h"
 #include "ui/shell/shell.h"
-#include "ui/shell/window_factory.h"
+#include "ui/shell/window_registry.h"
 
 namespace tavro::replay {
 namespace {
@@ -65,7 +65,7 @@ class Runner {
   Runner(DecimalSeparator separator, std::string clipboard_text)
       : clipboard_(std::move(clipboard_text)), shell_(windows_, separator, clipboard_) {
     // Fresh objects to look names up in, apart from the program's own.
-    for (std::string_view name : shell::kWindowNames) {
+    for (std::string_view name : shell::WindowNames()) {
       prototypes_.emplace(std::string(name), shell::CreateWindow(name, separator, clipboard_));
     }
     shell_.Start();
@@ -156,8 +156,8 @@ class Runner {
     std::string shown = window;
     if (shell_.StateOf(window) != shell::WindowState::Open) {
       shown.clear();
-      for (std::string_view name : shell::kWindowNames) {
-        if (name != shell::kHelpWindow && shell_.StateOf(name) == shell::WindowState::Open) {
+      for (std::string_view name : shell::WindowNames()) {
+        if (name != shell::NameOf(shell::kHelpWindow) && shell_.StateOf(name) == shell::WindowState::Open) {
           shown = name;
         }
       }

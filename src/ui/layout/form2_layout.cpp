@@ -1,4 +1,5 @@
 #include "ui/layout/form_layouts.h"
+#include "ui/layout/layout_shorthand.h"
 
 namespace tavro::layout {
 

@@ -1,5 +1,6 @@
 #include "modes/solvers/help_text.h"
 #include "ui/layout/form_layouts.h"
+#include "ui/layout/layout_shorthand.h"
 
 namespace tavro::layout {
 

@@ -119,10 +119,4 @@ struct WindowLayout {
 // The name of the operation a control's click runs: "Command1" -> "Command1_Click".
 std::string HandlerOf(std::string_view control_name);
 
-// The layout of a window by name; nullptr for an unknown name.
-const WindowLayout* LayoutOf(std::string_view window);
-
-// All six layouts, Form1 to Form6.
-const std::vector<const WindowLayout*>& AllLayouts();
-
 }  // namespace tavro::layout

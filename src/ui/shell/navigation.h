@@ -3,6 +3,9 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
+
+#include "ui/shell/window_id.h"
 
 namespace tavro::shell {
 
@@ -16,7 +19,7 @@ enum class NavigationKind {
 
 struct NavigationAction {
   NavigationKind kind = NavigationKind::None;
-  std::string_view target;  // the window a SwitchTo opens; empty otherwise
+  std::optional<WindowId> target;  // the window a SwitchTo opens; none otherwise
   friend constexpr bool operator==(const NavigationAction&, const NavigationAction&) = default;
 };
 
@@ -27,11 +30,18 @@ struct NavigationEntry {
 };
 
 // The menu entries and Exit buttons of a window, in menu order with the Exit
-// button last; empty for the Help window and for unknown names.
+// button last; empty for the Help window and for unknown names. Each window's
+// list is its row's menu in the window registry.
 std::span<const NavigationEntry> NavigationOf(std::string_view window);
 
 // The action of one handler of a window; none when the handler is not a
 // menu entry or Exit button of that window.
 std::optional<NavigationAction> FindNavigation(std::string_view window, std::string_view handler);
+
+// The captions of the drop-down entries that switch to a window, as the other
+// windows' layouts show them ("&Paralelepiped"): window by window in the
+// registry's order, each window's in menu order. Empty for a window no menu
+// switches to and for unknown names.
+std::vector<std::string_view> MenuCaptionsSwitchingTo(std::string_view window);
 
 }  // namespace tavro::shell

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ui/shell/navigation.h"
-#include "ui/shell/window_factory.h"
+#include "ui/shell/window_registry.h"
 
 namespace tavro::shell {
 
@@ -16,7 +16,7 @@ struct Shell::Impl {
 
   Impl(WindowSystem& windows, DecimalSeparator separator, Clipboard& clipboard)
       : windows(windows), separator(separator), clipboard(clipboard) {
-    for (std::string_view name : kWindowNames) slots.emplace(std::string(name), Window{});
+    for (std::string_view name : WindowNames()) slots.emplace(std::string(name), Window{});
   }
 
   Window* Find(std::string_view name) {
@@ -40,7 +40,7 @@ struct Shell::Impl {
   // The mode window that is open, if any (there is at most one).
   const std::string* OpenModeWindow() const {
     for (const auto& [name, window] : slots) {
-      if (window.open && name != kHelpWindow) return &name;
+      if (window.open && name != NameOf(kHelpWindow)) return &name;
     }
     return nullptr;
   }
@@ -48,15 +48,13 @@ struct Shell::Impl {
   // Builds the visible part afresh: the object is created on first use, and
   // loading gives every field its initial text while the cells keep theirs.
   void Open(std::string_view name) {
-    const layout::WindowLayout* window_layout = layout::LayoutOf(name);
-    if (window_layout == nullptr) {
-      throw std::logic_error("no layout for window " + std::string(name));
-    }
+    const WindowRow* row = FindRow(name);
+    if (row == nullptr) throw std::logic_error("no window " + std::string(name));
     Window& window = *Find(name);
-    if (!window.model) window.model = CreateWindow(name, separator, clipboard);
+    if (!window.model) window.model = row->create(separator, clipboard);
     window.model->Load();
     window.open = true;
-    windows.Open(*window.model, *window_layout);
+    windows.Open(*window.model, row->layout());
   }
 
   // Discards the visible part; the object and its cells stay.
@@ -74,11 +72,12 @@ struct Shell::Impl {
   }
 
   void OpenHelp() {
-    if (IsOpen(kHelpWindow)) {
-      windows.Activate(kHelpWindow);
+    const std::string_view help = NameOf(kHelpWindow);
+    if (IsOpen(help)) {
+      windows.Activate(help);
       return;
     }
-    Open(kHelpWindow);
+    Open(help);
   }
 
   // Every window vanishes with the program; none is closed one by one.
@@ -127,7 +126,7 @@ void Shell::Start() {
   if (impl_->started) return;
   impl_->started = true;
   impl_->running = true;
-  impl_->Open(kStartupWindow);
+  impl_->Open(NameOf(kStartupWindow));
 }
 
 bool Shell::CanInvoke(std::string_view window, std::string_view operation) const {
@@ -145,7 +144,7 @@ bool Shell::Invoke(std::string_view window, std::string_view operation) {
         case NavigationKind::None:
           break;
         case NavigationKind::SwitchTo:
-          impl_->Switch(window, action->target);
+          impl_->Switch(window, NameOf(*action->target));
           break;
         case NavigationKind::OpenHelp:
           impl_->OpenHelp();
@@ -166,7 +165,7 @@ bool Shell::OpenWindow(std::string_view window) {
   if (!impl_->running || !IsWindowName(window)) return false;
   {
     HandlerScope scope(impl_->handlers_running);
-    if (window == kHelpWindow) {
+    if (window == NameOf(kHelpWindow)) {
       impl_->OpenHelp();
     } else {
       const std::string* current = impl_->OpenModeWindow();

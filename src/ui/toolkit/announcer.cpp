@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "ui/toolkit/accessible_text.h"
+#include "ui/layout/accessible_text.h"
 
 namespace tavro::toolkit {
 
@@ -44,7 +44,7 @@ ChangedFields::ChangedFields(std::vector<QLineEdit*> fields) : fields_(std::move
 
 void ChangedFields::Announce(QWidget& window) const {
   if (before_.size() != fields_.size() || !QAccessible::isActive()) return;
-  std::vector<ChangedField> changed;
+  std::vector<layout::ChangedField> changed;
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     const QString now = fields_[i]->text();
     if (now != before_[i])
@@ -53,7 +53,7 @@ void ChangedFields::Announce(QWidget& window) const {
   if (changed.empty()) return;
   auto* announcer = window.findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
   if (!announcer) announcer = new Announcer(&window);
-  announcer->Announce(QString::fromStdString(AnnouncementOf(changed)));
+  announcer->Announce(QString::fromStdString(layout::AnnouncementOf(changed)));
 }
 
 }  // namespace tavro::toolkit

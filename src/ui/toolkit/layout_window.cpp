@@ -15,8 +15,9 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "ui/layout/accessible_text.h"
+#include "ui/shell/navigation.h"
 #include "ui/toolkit/accessible_menu_entry.h"
-#include "ui/toolkit/accessible_text.h"
 #include "ui/toolkit/announcer.h"
 #include "ui/toolkit/assets.h"
 #include "ui/toolkit/client_area.h"
@@ -55,7 +56,7 @@ void ShowTitle(QWidget& window, const QString& title) {
 QAccessibleInterface* AccessibleWindowOf(const QString& class_name, QObject* object) {
   if (class_name != QLatin1StringView(LayoutWindow::staticMetaObject.className())) return nullptr;
   auto* window = static_cast<LayoutWindow*>(object);
-  const bool read_whole = ReadWholeWhenOpened(window->Layout());
+  const bool read_whole = layout::ReadWholeWhenOpened(window->Layout());
   return new QAccessibleWidget(window, read_whole ? QAccessible::Dialog : QAccessible::Window);
 }
 
@@ -66,7 +67,7 @@ bool InstallAccessibleInterfaces() {
 }
 
 // What a screen reader announces for a control.
-void Describe(QWidget* control, const AccessibleText& text) {
+void Describe(QWidget* control, const layout::AccessibleText& text) {
   control->setAccessibleName(TextOf(text.name));
   control->setAccessibleDescription(TextOf(text.description));
 }
@@ -80,7 +81,7 @@ LayoutWindow::LayoutWindow(const layout::WindowLayout& layout, WindowModel& mode
   setObjectName(TextOf(layout.name));
   setWindowIcon(ProgramIcon());
   // A window with an empty title bar still needs a name to be announced by.
-  setAccessibleName(TextOf(AccessibleNameOf(layout)));
+  setAccessibleName(TextOf(layout::AccessibleNameOf(layout, shell::MenuCaptionsSwitchingTo(layout.name))));
 
   client_ = new ClientArea(layout, this);
   menu_bar_ = BuildMenuBar(layout, this, [this](const std::string& handler) {
@@ -110,14 +111,14 @@ void LayoutWindow::BuildControls() {
   std::vector<QLabel*> labels;
   for (const layout::Label& label : layout_.labels) {
     labels.push_back(BuildLabel(label, client_));
-    Describe(labels.back(), AccessibleTextOf(layout_, label));
+    Describe(labels.back(), layout::AccessibleTextOf(layout_, label));
   }
 
   auto* shortcuts_first = new ShortcutsFirst(ShortcutsOf(layout_), this);
   std::vector<std::pair<int, QWidget*>> focusable;
   for (const layout::Field& field : layout_.fields) {
     QLineEdit* edit = BuildField(field, client_);
-    Describe(edit, AccessibleTextOf(layout_, field));
+    Describe(edit, layout::AccessibleTextOf(layout_, field));
     edit->installEventFilter(shortcuts_first);
     TextField* model_field = model_.FindField(field.name);
     fields_.push_back({edit, model_field});
@@ -132,12 +133,12 @@ void LayoutWindow::BuildControls() {
   }
   // A field is announced with the label that names it.
   for (std::size_t i = 0; i < labels.size(); ++i)
-    if (const layout::Field* named = FieldNamedBy(layout_, layout_.labels[i]))
+    if (const layout::Field* named = layout::FieldNamedBy(layout_, layout_.labels[i]))
       labels[i]->setBuddy(Field(named->name));
 
   for (const layout::Button& button : layout_.buttons) {
     auto* widget = new LayoutButton(button, client_);
-    Describe(widget, AccessibleTextOf(layout_, button));
+    Describe(widget, layout::AccessibleTextOf(layout_, button));
     connect(widget, &QPushButton::clicked, this, [this, handler = layout::HandlerOf(button.name)] {
       if (discarded_) return;
       // What the handler writes is told to a screen reader; the focus stays.

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "ui/layout/window_layout.h"
+#include "ui/shell/window_registry.h"
 
 namespace tavro::layout {
 namespace {
 
 const WindowLayout& Layout(std::string_view window) {
-  const WindowLayout* layout = LayoutOf(window);
+  const WindowLayout* layout = shell::LayoutOf(window);
   if (layout == nullptr) throw std::out_of_range("no layout " + std::string(window));
   return *layout;
 }
@@ -27,22 +28,6 @@ std::vector<std::string_view> FocusOrder(const WindowLayout& layout) {
   std::vector<std::string_view> names;
   for (const auto& entry : order) names.push_back(entry.second);
   return names;
-}
-
-TEST(LayoutLookup, AllLayoutsListsTheSixWindowsInOrder) {
-  const auto& all = AllLayouts();
-  ASSERT_EQ(all.size(), 6u);
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    const std::string name = "Form" + std::to_string(i + 1);
-    EXPECT_EQ(all[i]->name, name);
-    EXPECT_EQ(LayoutOf(name), all[i]);
-  }
-}
-
-TEST(LayoutLookup, UnknownNamesGiveNothing) {
-  for (std::string_view name : {"", "Form0", "Form7", "form1", "Form1 ", "Label1"}) {
-    EXPECT_EQ(LayoutOf(name), nullptr) << name;
-  }
 }
 
 TEST(LayoutLookup, HandlerIsTheControlNameWithClick) {
@@ -71,7 +56,7 @@ TEST(LayoutControls, EachWindowHasItsNumberOfEachKind) {
 }
 
 TEST(LayoutControls, NamesAreUniqueAndLabelsDifferByIndex) {
-  for (const WindowLayout* layout : AllLayouts()) {
+  for (const WindowLayout* layout : shell::AllLayouts()) {
     std::set<std::string_view> names;
     for (const Button& b : layout->buttons) EXPECT_TRUE(names.insert(b.name).second) << b.name;
     for (const Field& f : layout->fields) EXPECT_TRUE(names.insert(f.name).second) << f.name;
@@ -86,7 +71,7 @@ TEST(LayoutControls, NamesAreUniqueAndLabelsDifferByIndex) {
 
 TEST(LayoutWindows, TitlesFramesAndPlaces) {
   EXPECT_EQ(Layout("Form4").title, "");
-  for (const WindowLayout* layout : AllLayouts()) {
+  for (const WindowLayout* layout : shell::AllLayouts()) {
     const bool help = layout->name == "Form5";
     EXPECT_EQ(layout->minimise_button, !help) << layout->name;
     EXPECT_EQ(layout->menu_bar.empty(), help) << layout->name;
@@ -98,7 +83,7 @@ TEST(LayoutWindows, TitlesFramesAndPlaces) {
 }
 
 TEST(LayoutTabOrder, TabIndicesAreUniqueWithinAWindow) {
-  for (const WindowLayout* layout : AllLayouts()) {
+  for (const WindowLayout* layout : shell::AllLayouts()) {
     std::multiset<int> tabs;
     for (const Button& b : layout->buttons) tabs.insert(b.tab_index);
     for (const Field& f : layout->fields) tabs.insert(f.tab_index);
@@ -165,7 +150,7 @@ bool OverhangsByOnePixel(const WindowLayout& layout, const Rect& r) {
 
 TEST(LayoutGeometry, EveryControlLiesInsideItsClientArea) {
   std::set<std::string_view> overhanging;
-  for (const WindowLayout* layout : AllLayouts()) {
+  for (const WindowLayout* layout : shell::AllLayouts()) {
     const int w = layout->client_width;
     const int h = layout->client_height;
     auto check = [&](std::string_view name, const Rect& r) {

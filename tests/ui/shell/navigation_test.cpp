@@ -3,18 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
+#include <string_view>
+#include <vector>
 
-#include "core/clipboard.h"
-#include "ui/shell/window_factory.h"
+#include "fake_window_system.h"
+#include "ui/shell/window_registry.h"
 
 namespace tavro::shell {
 namespace {
-
-class NoClipboard : public Clipboard {
- public:
-  std::string PlainText() override { return {}; }
-};
 
 const char* const kModes[] = {"Form1", "Form2", "Form3", "Form4", "Form6"};
 
@@ -22,7 +18,7 @@ TEST(NavigationTest, EveryModeMenuLeadsToTheFourOtherModesAndNeverToItself) {
   for (std::string_view window : kModes) {
     std::multiset<std::string_view> targets;
     for (const NavigationEntry& entry : NavigationOf(window)) {
-      if (entry.action.kind == NavigationKind::SwitchTo) targets.insert(entry.action.target);
+      if (entry.action.kind == NavigationKind::SwitchTo) targets.insert(NameOf(*entry.action.target));
     }
     std::multiset<std::string_view> others;
     for (std::string_view other : kModes) {
@@ -53,15 +49,23 @@ TEST(NavigationTest, HelpAndUnknownWindowsHaveNoMenu) {
 }
 
 TEST(NavigationTest, TheSameControlNameLeadsWhereItsWindowSays) {
-  EXPECT_EQ(FindNavigation("Form1", "f1_Click"), (NavigationAction{NavigationKind::SwitchTo, "Form2"}));
-  EXPECT_EQ(FindNavigation("Form4", "f1_Click"), (NavigationAction{NavigationKind::SwitchTo, "Form3"}));
-  EXPECT_EQ(FindNavigation("Form3", "f2_Click"), (NavigationAction{NavigationKind::SwitchTo, "Form2"}));
-  EXPECT_EQ(FindNavigation("Form4", "f2_Click"), (NavigationAction{NavigationKind::SwitchTo, "Form1"}));
+  EXPECT_EQ(FindNavigation("Form1", "f1_Click"), (NavigationAction{NavigationKind::SwitchTo, WindowId::Form2}));
+  EXPECT_EQ(FindNavigation("Form4", "f1_Click"), (NavigationAction{NavigationKind::SwitchTo, WindowId::Form3}));
+  EXPECT_EQ(FindNavigation("Form3", "f2_Click"), (NavigationAction{NavigationKind::SwitchTo, WindowId::Form2}));
+  EXPECT_EQ(FindNavigation("Form4", "f2_Click"), (NavigationAction{NavigationKind::SwitchTo, WindowId::Form1}));
   EXPECT_FALSE(FindNavigation("Form6", "f1_Click"));
 }
 
+TEST(NavigationTest, MenuCaptionsSwitchingToAWindowAreReadFromTheOtherWindowsLayouts) {
+  using Captions = std::vector<std::string_view>;
+  EXPECT_EQ(MenuCaptionsSwitchingTo("Form2"), (Captions{"&Functional", "&Function", "&Function", "&Functional"}));
+  EXPECT_EQ(MenuCaptionsSwitchingTo("Form4"), Captions(4, "&Paralelepiped"));
+  EXPECT_TRUE(MenuCaptionsSwitchingTo("Form5").empty());
+  EXPECT_TRUE(MenuCaptionsSwitchingTo("Form7").empty());
+}
+
 TEST(NavigationTest, NoMenuHandlerHidesAnOperationOfItsWindow) {
-  NoClipboard clipboard;
+  testing::FixedClipboard clipboard;
   for (std::string_view window : kModes) {
     const auto model = CreateWindow(window, DecimalSeparator::FullStop(), clipboard);
     ASSERT_NE(model, nullptr) << window;
@@ -69,19 +73,6 @@ TEST(NavigationTest, NoMenuHandlerHidesAnOperationOfItsWindow) {
       EXPECT_FALSE(model->HasOperation(entry.handler)) << window << " " << entry.handler;
     }
   }
-}
-
-TEST(WindowFactoryTest, CreatesEveryWindowByItsNameAndNothingElse) {
-  NoClipboard clipboard;
-  for (std::string_view window : kWindowNames) {
-    const auto model = CreateWindow(window, DecimalSeparator::Comma(), clipboard);
-    ASSERT_NE(model, nullptr) << window;
-    EXPECT_EQ(model->name(), window);
-    EXPECT_EQ(model->separator(), DecimalSeparator::Comma());
-  }
-  EXPECT_EQ(CreateWindow("Form0", DecimalSeparator::FullStop(), clipboard), nullptr);
-  EXPECT_EQ(CreateWindow("form1", DecimalSeparator::FullStop(), clipboard), nullptr);
-  EXPECT_FALSE(IsWindowName("Form7"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "fake_window_system.h"
 #include "ui/layout/window_layout.h"
 #include "ui/shell/shell.h"
+#include "ui/shell/window_registry.h"
 
 namespace tavro::shell {
 namespace {
@@ -25,8 +26,8 @@ class ShellLayoutTest : public ::testing::Test {
 
 TEST_F(ShellLayoutTest, EveryButtonAndMenuEntryOfEveryLayoutReachesAnOperation) {
   shell.Start();
-  ASSERT_EQ(layout::AllLayouts().size(), 6u);
-  for (const layout::WindowLayout* window : layout::AllLayouts()) {
+  ASSERT_EQ(AllLayouts().size(), 6u);
+  for (const layout::WindowLayout* window : AllLayouts()) {
     SCOPED_TRACE(std::string(window->name));
     ASSERT_TRUE(shell.OpenWindow(window->name));
     ASSERT_EQ(shell.StateOf(window->name), WindowState::Open);
@@ -47,7 +48,7 @@ TEST_F(ShellLayoutTest, EveryButtonAndMenuEntryOfEveryLayoutReachesAnOperation) 
 
 TEST_F(ShellLayoutTest, EveryOperationOfAWindowObjectHasAButton) {
   shell.Start();
-  for (const layout::WindowLayout* window : layout::AllLayouts()) {
+  for (const layout::WindowLayout* window : AllLayouts()) {
     SCOPED_TRACE(std::string(window->name));
     ASSERT_TRUE(shell.OpenWindow(window->name));
     std::set<std::string> handlers;
@@ -60,7 +61,7 @@ TEST_F(ShellLayoutTest, EveryOperationOfAWindowObjectHasAButton) {
 
 TEST_F(ShellLayoutTest, TheLayoutsFieldsAreTheWindowObjectsFields) {
   shell.Start();
-  for (const layout::WindowLayout* window : layout::AllLayouts()) {
+  for (const layout::WindowLayout* window : AllLayouts()) {
     SCOPED_TRACE(std::string(window->name));
     ASSERT_TRUE(shell.OpenWindow(window->name));
     const WindowModel& model = *shell.Model(window->name);
@@ -78,7 +79,7 @@ TEST_F(ShellLayoutTest, TheLayoutsFieldsAreTheWindowObjectsFields) {
 
 TEST_F(ShellLayoutTest, EachWindowOpensWithItsOwnLayout) {
   shell.Start();
-  for (const layout::WindowLayout* window : layout::AllLayouts()) {
+  for (const layout::WindowLayout* window : AllLayouts()) {
     ASSERT_TRUE(shell.OpenWindow(window->name));
     EXPECT_EQ(windows.layout_names.back(), window->name);
   }

@@ -10,16 +10,12 @@
 
 #include "modes/solvers/help_text.h"
 #include "test_program.h"
-#include "ui/toolkit/accessible_text.h"
+#include "ui/layout/accessible_text.h"
 #include "ui/toolkit/announcer.h"
-
-Q_DECLARE_METATYPE(std::vector<tavro::toolkit::ChangedField>)
 
 namespace tavro::toolkit::testing {
 
 namespace {
-
-const layout::WindowLayout& LayoutNamed(const QString& name) { return *layout::LayoutOf(name.toStdString()); }
 
 QAccessibleInterface* Accessible(QObject* object) {
   QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
@@ -77,7 +73,7 @@ class AccessibilityTest : public QObject {
  private:
   static void AddWindows() {
     QTest::addColumn<QString>("window");
-    for (const layout::WindowLayout* layout : layout::AllLayouts())
+    for (const layout::WindowLayout* layout : shell::AllLayouts())
       QTest::newRow(layout->name.data()) << Q(layout->name);
   }
 
@@ -278,10 +274,10 @@ class AccessibilityTest : public QObject {
       QAccessibleInterface* item = bar->child(int(i));
       QVERIFY(item);
       QCOMPARE(item->role(), QAccessible::MenuItem);
-      QCOMPARE(item->text(QAccessible::Name), Q(WithoutAccessKey(top.caption)));
+      QCOMPARE(item->text(QAccessible::Name), Q(layout::WithoutAccessKey(top.caption)));
       // Alt with the access key opens a menu-bar entry.
       QCOMPARE(item->text(QAccessible::Accelerator),
-               QStringLiteral("Alt+") + WithoutAccessKey(top.caption).front());
+               QStringLiteral("Alt+") + layout::WithoutAccessKey(top.caption).front());
       if (top.entries.empty()) continue;
       auto* menu = built->MenuBar()->findChild<QMenu*>(Q(top.name));
       QVERIFY(menu);
@@ -293,7 +289,7 @@ class AccessibilityTest : public QObject {
         QAccessibleInterface* entry_item = drop_down->child(int(j));
         QVERIFY(entry_item);
         QCOMPARE(entry_item->role(), QAccessible::MenuItem);
-        QCOMPARE(entry_item->text(QAccessible::Name), Q(WithoutAccessKey(entry.caption)));
+        QCOMPARE(entry_item->text(QAccessible::Name), Q(layout::WithoutAccessKey(entry.caption)));
         // The shortcut is announced with the entry; without one, no key is:
         // Alt with its access key does nothing inside a drop-down.
         const QString keys = entry_item->text(QAccessible::Accelerator);
@@ -347,40 +343,6 @@ class AccessibilityTest : public QObject {
     QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("ОТГОВОР 5"));
     QVERIFY(!accessible->state().invisible);
     QVERIFY(!accessible->state().focusable);
-  }
-
-  void announcementsNameTheChangedFields_data() {
-    QTest::addColumn<std::vector<ChangedField>>("changed");
-    QTest::addColumn<QString>("announced");
-    QTest::newRow("one") << std::vector<ChangedField>{{"ОТГОВОР", "5"}} << "ОТГОВОР 5";
-    QTest::newRow("emptied") << std::vector<ChangedField>{{"ПЪРВО ЧИСЛО", "5"}, {"ОТГОВОР", ""}}
-                             << "ПЪРВО ЧИСЛО 5, ОТГОВОР blank";
-  }
-  void announcementsNameTheChangedFields() {
-    QFETCH(std::vector<ChangedField>, changed);
-    QFETCH(QString, announced);
-    QCOMPARE(Q(AnnouncementOf(changed)), announced);
-  }
-
-  void captionsWithoutAccessKeys_data() {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("marked letter") << "&Exit" << "Exit";
-    QTest::newRow("none") << "Send top" << "Send top";
-    QTest::newRow("doubled") << "A && B" << "A & B";
-    QTest::newRow("at the end") << "Exit&" << "Exit";
-    QTest::newRow("Cyrillic") << "&Изход" << "Изход";
-  }
-  void captionsWithoutAccessKeys() {
-    QFETCH(QString, caption);
-    QFETCH(QString, shown);
-    QCOMPARE(Q(WithoutAccessKey(caption.toStdString())), shown);
-  }
-
-  void aWindowWithNeitherTitleNorMenuEntryIsNamedByItsName() {
-    layout::WindowLayout bare;
-    bare.name = "Form9";
-    QCOMPARE(AccessibleNameOf(bare), std::string("Form9"));
   }
 };
 

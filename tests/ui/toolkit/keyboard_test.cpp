@@ -17,8 +17,6 @@ namespace tavro::toolkit::testing {
 
 namespace {
 
-const layout::WindowLayout& LayoutNamed(const QString& name) { return *layout::LayoutOf(name.toStdString()); }
-
 // A window built from its layout alone, shown and active, that records the
 // handlers its buttons and menu entries ask for.
 class RecordingWindow {
@@ -78,7 +76,7 @@ class KeyboardTest : public QObject {
   void everyButtonByTabAndKey_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("key");
-    for (const layout::WindowLayout* layout : layout::AllLayouts()) {
+    for (const layout::WindowLayout* layout : shell::AllLayouts()) {
       if (layout->buttons.empty()) continue;
       QTest::addRow("%s space", layout->name.data()) << Q(layout->name) << int(Qt::Key_Space);
       QTest::addRow("%s Enter", layout->name.data()) << Q(layout->name) << int(Qt::Key_Return);
@@ -106,7 +104,7 @@ class KeyboardTest : public QObject {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("top");
     QTest::addColumn<QString>("entry");  // empty for a menu-bar entry without a drop-down
-    for (const layout::WindowLayout* layout : layout::AllLayouts())
+    for (const layout::WindowLayout* layout : shell::AllLayouts())
       for (const layout::MenuBarEntry& top : layout->menu_bar) {
         if (top.entries.empty())
           QTest::addRow("%s %s", layout->name.data(), top.name.data()) << Q(layout->name) << Q(top.name) << QString();
@@ -148,7 +146,7 @@ class KeyboardTest : public QObject {
   void accessKeysAreUnambiguous() {
     // A letter that marked two entries of one menu would only move between
     // them instead of choosing one.
-    for (const layout::WindowLayout* layout : layout::AllLayouts()) {
+    for (const layout::WindowLayout* layout : shell::AllLayouts()) {
       std::set<int> tops;
       for (const layout::MenuBarEntry& top : layout->menu_bar) {
         QVERIFY2(tops.insert(AccessKeyOf(top.caption)).second, top.caption.data());
@@ -163,7 +161,7 @@ class KeyboardTest : public QObject {
 
   void everyShortcutFromEveryControl_data() {
     QTest::addColumn<QString>("window");
-    for (const layout::WindowLayout* layout : layout::AllLayouts())
+    for (const layout::WindowLayout* layout : shell::AllLayouts())
       if (!layout->menu_bar.empty()) QTest::newRow(layout->name.data()) << Q(layout->name);
   }
   void everyShortcutFromEveryControl() {

@@ -85,7 +85,7 @@ class ProgramTest : public QObject {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QKeySequence>("keys");
-    for (const layout::WindowLayout* layout : layout::AllLayouts())
+    for (const layout::WindowLayout* layout : shell::AllLayouts())
       for (const layout::MenuBarEntry& top : layout->menu_bar)
         for (const layout::MenuEntry& entry : top.entries)
           if (!entry.shortcut.empty())
@@ -112,7 +112,7 @@ class ProgramTest : public QObject {
       QCOMPARE(TestProgram::VisibleWindows(), QStringList());
     } else {
       QCOMPARE(action->kind, shell::NavigationKind::SwitchTo);
-      QCOMPARE(TestProgram::VisibleWindows(), QStringList{Q(action->target)});
+      QCOMPARE(TestProgram::VisibleWindows(), QStringList{Q(shell::NameOf(*action->target))});
       QCOMPARE(program.ends(), 0);
     }
   }

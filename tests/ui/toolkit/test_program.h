@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "ui/layout/window_layout.h"
+#include "ui/shell/window_registry.h"
 #include "ui/toolkit/client_area.h"
 #include "ui/toolkit/desktop_program.h"
 #include "ui/toolkit/layout_window.h"
@@ -20,6 +21,9 @@
 namespace tavro::toolkit::testing {
 
 inline QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// The layout of one of the program's windows, by its name.
+inline const layout::WindowLayout& LayoutNamed(const QString& name) { return *shell::LayoutOf(name.toStdString()); }
 
 // The offscreen platform cannot raise a window and says so each time.
 inline void QuietenOffscreenRaise() {

@@ -17,8 +17,6 @@ namespace tavro::toolkit::testing {
 
 namespace {
 
-const layout::WindowLayout& LayoutNamed(const QString& name) { return *layout::LayoutOf(name.toStdString()); }
-
 // The colour a layout colour stands for, or `otherwise` for the default.
 QColor Expected(const layout::Colour& colour, const QColor& otherwise) {
   return ColourOf(colour, QApplication::palette()).value_or(otherwise);
@@ -53,7 +51,7 @@ class WindowLayoutTest : public QObject {
  private:
   static void AddWindows() {
     QTest::addColumn<QString>("window");
-    for (const layout::WindowLayout* layout : layout::AllLayouts())
+    for (const layout::WindowLayout* layout : shell::AllLayouts())
       QTest::newRow(layout->name.data()) << Q(layout->name);
   }
 

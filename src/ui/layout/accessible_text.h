@@ -1,12 +1,13 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ui/layout/window_layout.h"
 
-namespace tavro::toolkit {
+namespace tavro::layout {
 
 // What a screen reader announces for a control or a window, derived from the
 // window's layout alone, so that every window is described by the same rules:
@@ -37,25 +38,26 @@ struct AccessibleText {
   friend bool operator==(const AccessibleText&, const AccessibleText&) = default;
 };
 
-AccessibleText AccessibleTextOf(const layout::WindowLayout& window, const layout::Button& button);
-AccessibleText AccessibleTextOf(const layout::WindowLayout& window, const layout::Field& field);
-AccessibleText AccessibleTextOf(const layout::WindowLayout& window, const layout::Label& label);
+AccessibleText AccessibleTextOf(const WindowLayout& window, const Button& button);
+AccessibleText AccessibleTextOf(const WindowLayout& window, const Field& field);
+AccessibleText AccessibleTextOf(const WindowLayout& window, const Label& label);
 
 // A window is named by its title. A window with an empty title is named as
-// the menus of the other windows name it where they switch to it; failing
-// that, by its own name.
-std::string AccessibleNameOf(const layout::WindowLayout& window);
+// the menus of the other windows name it where they switch to it: by the
+// first of `switching_captions`, the captions of those menu entries, without
+// the "&" of the access key; failing that, by its own name.
+std::string AccessibleNameOf(const WindowLayout& window, std::span<const std::string_view> switching_captions);
 
 // The field a label names, if any: a label whose caption has a letter ("A",
 // "hA") names the field that starts to its right and is most nearly level
 // with it. Captions of signs alone ("(", ")", "=", "=>") are part of what a row
 // reads, not names. A screen reader announces such a field with its label.
-const layout::Field* FieldNamedBy(const layout::WindowLayout& window, const layout::Label& label);
+const Field* FieldNamedBy(const WindowLayout& window, const Label& label);
 
 // A window with nothing that takes the focus and no menu (the Help window) is
 // read whole when it opens: to a screen reader it is a dialog whose labels
 // are its message.
-bool ReadWholeWhenOpened(const layout::WindowLayout& window);
+bool ReadWholeWhenOpened(const WindowLayout& window);
 
 // What is announced after a button's handler changed fields: each changed
 // field by its accessible name and its new text ("ОТГОВОР 5"), an emptied
@@ -70,4 +72,4 @@ std::string AnnouncementOf(const std::vector<ChangedField>& changed);
 // shown; "&&" shows one "&".
 std::string WithoutAccessKey(std::string_view caption);
 
-}  // namespace tavro::toolkit
+}  // namespace tavro::layout

@@ -1,4 +1,4 @@
-#include "ui/toolkit/accessible_text.h"
+#include "ui/layout/accessible_text.h"
 
 #include <algorithm>
 #include <optional>
@@ -6,30 +6,28 @@
 #include <utility>
 #include <vector>
 
-#include "ui/shell/navigation.h"
-
-namespace tavro::toolkit {
+namespace tavro::layout {
 
 namespace {
 
-int Bottom(const layout::Rect& rect) { return rect.top + rect.height; }
+int Bottom(const Rect& rect) { return rect.top + rect.height; }
 
-bool Level(const layout::Rect& rect, int top, int bottom) { return rect.top < bottom && top < Bottom(rect); }
+bool Level(const Rect& rect, int top, int bottom) { return rect.top < bottom && top < Bottom(rect); }
 
 // Fields level with one another, left to right.
 struct Row {
   int top = 0;
   int bottom = 0;
-  std::vector<const layout::Field*> fields;
+  std::vector<const Field*> fields;
 };
 
-std::vector<Row> RowsOf(const layout::WindowLayout& window) {
-  std::vector<const layout::Field*> fields;
-  for (const layout::Field& field : window.fields) fields.push_back(&field);
+std::vector<Row> RowsOf(const WindowLayout& window) {
+  std::vector<const Field*> fields;
+  for (const Field& field : window.fields) fields.push_back(&field);
   std::stable_sort(fields.begin(), fields.end(),
-                   [](const layout::Field* a, const layout::Field* b) { return a->rect.top < b->rect.top; });
+                   [](const Field* a, const Field* b) { return a->rect.top < b->rect.top; });
   std::vector<Row> rows;
-  for (const layout::Field* field : fields) {
+  for (const Field* field : fields) {
     if (!rows.empty() && Level(field->rect, rows.back().top, rows.back().bottom)) {
       rows.back().bottom = std::max(rows.back().bottom, Bottom(field->rect));
       rows.back().fields.push_back(field);
@@ -39,7 +37,7 @@ std::vector<Row> RowsOf(const layout::WindowLayout& window) {
   }
   for (Row& row : rows)
     std::stable_sort(row.fields.begin(), row.fields.end(),
-                     [](const layout::Field* a, const layout::Field* b) { return a->rect.left < b->rect.left; });
+                     [](const Field* a, const Field* b) { return a->rect.left < b->rect.left; });
   return rows;
 }
 
@@ -48,16 +46,16 @@ std::string RowName(std::size_t index) { return "Row " + std::to_string(index + 
 // What a row shows from left to right: its fields, each with its role, and
 // the labels level with them.
 struct Part {
-  const layout::Label* label = nullptr;
-  const layout::Field* field = nullptr;
+  const Label* label = nullptr;
+  const Field* field = nullptr;
   std::string role;  // of a field
 };
 
-std::vector<Part> PartsOf(const layout::WindowLayout& window, const Row& row) {
+std::vector<Part> PartsOf(const WindowLayout& window, const Row& row) {
   std::vector<std::pair<int, Part>> placed;
-  for (const layout::Label& label : window.labels)
+  for (const Label& label : window.labels)
     if (Level(label.rect, row.top, row.bottom)) placed.push_back({label.rect.left, Part{&label, nullptr, {}}});
-  for (const layout::Field* field : row.fields) placed.push_back({field->rect.left, Part{nullptr, field, {}}});
+  for (const Field* field : row.fields) placed.push_back({field->rect.left, Part{nullptr, field, {}}});
   // A label and a field that start together read label first.
   std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) {
     if (a.first != b.first) return a.first < b.first;
@@ -93,7 +91,7 @@ std::string ReadingOf(const std::vector<Part>& parts) {
 
 // The row of fields a button works on: the row level with it, or else the
 // nearest above it, or else the first.
-std::optional<std::size_t> RowOfButton(const std::vector<Row>& rows, const layout::Button& button) {
+std::optional<std::size_t> RowOfButton(const std::vector<Row>& rows, const Button& button) {
   std::optional<std::size_t> above;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (Level(button.rect, rows[i].top, rows[i].bottom)) return i;
@@ -118,7 +116,7 @@ std::string WithoutAccessKey(std::string_view caption) {
   return shown;
 }
 
-AccessibleText AccessibleTextOf(const layout::WindowLayout& window, const layout::Field& field) {
+AccessibleText AccessibleTextOf(const WindowLayout& window, const Field& field) {
   if (!field.tooltip.empty()) return {std::string(field.tooltip), std::string(field.tooltip)};
   const std::vector<Row> rows = RowsOf(window);
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -131,7 +129,7 @@ AccessibleText AccessibleTextOf(const layout::WindowLayout& window, const layout
   return {std::string(field.name), {}};  // not a field of this window
 }
 
-AccessibleText AccessibleTextOf(const layout::WindowLayout& window, const layout::Button& button) {
+AccessibleText AccessibleTextOf(const WindowLayout& window, const Button& button) {
   AccessibleText text;
   text.name = WithoutAccessKey(button.caption);
   if (text.name.empty()) text.name = button.tooltip;
@@ -142,7 +140,7 @@ AccessibleText AccessibleTextOf(const layout::WindowLayout& window, const layout
   }
   const auto same_caption =
       std::count_if(window.buttons.begin(), window.buttons.end(),
-                    [&text](const layout::Button& other) { return WithoutAccessKey(other.caption) == text.name; });
+                    [&text](const Button& other) { return WithoutAccessKey(other.caption) == text.name; });
   if (same_caption < 2) return text;
   const std::vector<Row> rows = RowsOf(window);
   if (const auto row = RowOfButton(rows, button)) {
@@ -152,20 +150,20 @@ AccessibleText AccessibleTextOf(const layout::WindowLayout& window, const layout
   return text;
 }
 
-AccessibleText AccessibleTextOf(const layout::WindowLayout&, const layout::Label& label) {
+AccessibleText AccessibleTextOf(const WindowLayout&, const Label& label) {
   return {std::string(label.caption), {}};
 }
 
-const layout::Field* FieldNamedBy(const layout::WindowLayout& window, const layout::Label& label) {
+const Field* FieldNamedBy(const WindowLayout& window, const Label& label) {
   const bool has_letter = std::any_of(label.caption.begin(), label.caption.end(), [](char c) {
     const auto byte = static_cast<unsigned char>(c);
     // Cyrillic and every other script lie beyond ASCII.
     return byte >= 0x80 || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
   });
   if (!has_letter) return nullptr;
-  const layout::Field* named = nullptr;
+  const Field* named = nullptr;
   int best_overlap = 0;
-  for (const layout::Field& field : window.fields) {
+  for (const Field& field : window.fields) {
     if (field.rect.left <= label.rect.left) continue;
     const int overlap = std::min(Bottom(field.rect), Bottom(label.rect)) -
                         std::max(field.rect.top, label.rect.top);
@@ -179,7 +177,7 @@ const layout::Field* FieldNamedBy(const layout::WindowLayout& window, const layo
   return named;
 }
 
-bool ReadWholeWhenOpened(const layout::WindowLayout& window) {
+bool ReadWholeWhenOpened(const WindowLayout& window) {
   return window.buttons.empty() && window.fields.empty() && window.menu_bar.empty() &&
          !window.labels.empty();
 }
@@ -195,17 +193,10 @@ std::string AnnouncementOf(const std::vector<ChangedField>& changed) {
   return announcement;
 }
 
-std::string AccessibleNameOf(const layout::WindowLayout& window) {
+std::string AccessibleNameOf(const WindowLayout& window, std::span<const std::string_view> switching_captions) {
   if (!window.title.empty()) return std::string(window.title);
-  for (const layout::WindowLayout* other : layout::AllLayouts()) {
-    for (const shell::NavigationEntry& entry : shell::NavigationOf(other->name)) {
-      if (entry.action.kind != shell::NavigationKind::SwitchTo || entry.action.target != window.name) continue;
-      for (const layout::MenuBarEntry& top : other->menu_bar)
-        for (const layout::MenuEntry& menu_entry : top.entries)
-          if (layout::HandlerOf(menu_entry.name) == entry.handler) return WithoutAccessKey(menu_entry.caption);
-    }
-  }
+  if (!switching_captions.empty()) return WithoutAccessKey(switching_captions.front());
   return std::string(window.name);
 }
 
-}  // namespace tavro::toolkit
+}  // namespace tavro::layout

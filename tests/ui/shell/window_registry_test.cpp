@@ -1,0 +1,84 @@
+// The window registry is the one table of the program's windows: a row
+// missing, doubled or pointing at the wrong layout or window shows here.
+#include "ui/shell/window_registry.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "fake_window_system.h"
+
+namespace tavro::shell {
+namespace {
+
+TEST(WindowRegistryTest, EveryWindowIdHasExactlyOneRow) {
+  const WindowId ids[] = {WindowId::Form1, WindowId::Form2, WindowId::Form3,
+                          WindowId::Form4, WindowId::Form5, WindowId::Form6};
+  ASSERT_EQ(Windows().size(), std::size(ids));
+  for (WindowId id : ids) {
+    EXPECT_EQ(std::count_if(Windows().begin(), Windows().end(),
+                            [id](const WindowRow& row) { return row.id == id; }),
+              1)
+        << static_cast<int>(id);
+    EXPECT_EQ(RowOf(id).id, id);
+  }
+}
+
+TEST(WindowRegistryTest, NamesAreUniqueAndFoundExactly) {
+  std::set<std::string_view> names;
+  for (const WindowRow& row : Windows()) {
+    EXPECT_TRUE(names.insert(row.name).second) << row.name;
+    EXPECT_EQ(FindRow(row.name), &row);
+  }
+  EXPECT_TRUE(
+      std::equal(WindowNames().begin(), WindowNames().end(), Windows().begin(), Windows().end(),
+                 [](std::string_view name, const WindowRow& row) { return name == row.name; }));
+  for (std::string_view name : {"", "Form0", "Form7", "form1", "Form1 ", "Label1"}) {
+    EXPECT_EQ(FindRow(name), nullptr) << name;
+    EXPECT_FALSE(IsWindowName(name)) << name;
+    EXPECT_EQ(LayoutOf(name), nullptr) << name;
+  }
+}
+
+TEST(WindowRegistryTest, EachRowsLayoutIsTheLayoutOfItsWindow) {
+  ASSERT_EQ(AllLayouts().size(), Windows().size());
+  for (std::size_t i = 0; i < Windows().size(); ++i) {
+    const WindowRow& row = Windows()[i];
+    EXPECT_EQ(row.layout().name, row.name);
+    EXPECT_EQ(LayoutOf(row.name), &row.layout());
+    EXPECT_EQ(AllLayouts()[i], &row.layout());
+  }
+}
+
+TEST(WindowRegistryTest, EveryMenuTargetIsAnotherWindowOfTheTable) {
+  for (const WindowRow& row : Windows()) {
+    for (const NavigationEntry& entry : row.menu) {
+      SCOPED_TRACE(std::string(row.name) + " " + std::string(entry.handler));
+      EXPECT_EQ(entry.action.target.has_value(), entry.action.kind == NavigationKind::SwitchTo);
+      if (!entry.action.target) continue;
+      EXPECT_NE(*entry.action.target, row.id);
+      EXPECT_TRUE(std::any_of(Windows().begin(), Windows().end(), [&entry](const WindowRow& other) {
+        return other.id == *entry.action.target;
+      }));
+    }
+  }
+}
+
+TEST(WindowRegistryTest, CreatesEveryWindowsLogicObjectByItsNameAndNothingElse) {
+  testing::FixedClipboard clipboard;
+  for (std::string_view window : WindowNames()) {
+    const auto model = CreateWindow(window, DecimalSeparator::Comma(), clipboard);
+    ASSERT_NE(model, nullptr) << window;
+    EXPECT_EQ(model->name(), window);
+    EXPECT_EQ(model->separator(), DecimalSeparator::Comma());
+  }
+  EXPECT_EQ(CreateWindow("Form0", DecimalSeparator::FullStop(), clipboard), nullptr);
+  EXPECT_EQ(CreateWindow("form1", DecimalSeparator::FullStop(), clipboard), nullptr);
+}
+
+}  // namespace
+}  // namespace tavro::shell
