@@ -42,7 +42,7 @@ for tool in Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "$tool is needed (packages xvfb xdotool imagemagick)" >&2; exit 1; }
 done
 
-source tests/e2e/private_x_server.sh
+source tests/e2e/helpers.sh
 unset QT_QPA_PLATFORM
 export QT_SCALE_FACTOR=$scale
 case $theme in
@@ -61,7 +61,7 @@ CONF
     ;;
   *) echo "unknown theme $theme (adwaita-dark, dark-fusion)" >&2; exit 2 ;;
 esac
-# The server of tests/e2e/private_x_server.sh, on a screen wide enough for the
+# The server of tests/e2e/helpers.sh, on a screen wide enough for the
 # widest window (Brackets, 548 pixels) at the scale.
 screen_width=$(awk -v s="$scale" 'BEGIN { w = int(560 * s) + 64; print (w < 1024 ? 1024 : w) }')
 tavro_start_x_server() {

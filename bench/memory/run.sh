@@ -16,7 +16,7 @@ readonly TAVRO=${1:?usage: run.sh <path of tavro> [switches [step]]}
 readonly SWITCHES=${2:-2000}
 readonly STEP=${3:-100}
 
-source "$(dirname "$0")/../../tests/e2e/private_x_server.sh"
+source "$(dirname "$0")/../../tests/e2e/helpers.sh"
 tavro_require_tools 1 "xvfb xdotool" Xvfb xdotool
 tavro_start_x_server
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR

@@ -18,7 +18,7 @@ readonly SKIPPED=77
 PYTHON=/usr/bin/python3
 [ -x "$PYTHON" ] || PYTHON=$(command -v python3)
 
-source "$(dirname "$0")/private_x_server.sh"
+source "$(dirname "$0")/helpers.sh"
 source "$(dirname "$0")/private_buses.sh"
 tavro_require_tools "$SKIPPED" "xvfb xdotool dbus libglib2.0-bin" Xvfb xdotool dbus-daemon gdbus
 if [ ! -x "$TAVRO_AT_SPI_LAUNCHER" ] || ! "$PYTHON" -c 'import pyatspi' 2>/dev/null; then
@@ -33,6 +33,7 @@ cleanup() {
 trap cleanup EXIT
 
 tavro_start_x_server
+tavro_read_layouts
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_LINUX_ACCESSIBILITY_ALWAYS_ON AT_SPI_BUS_ADDRESS LANG LANGUAGE
 export LC_ALL=C.UTF-8
 # Nothing of the user's settings or earlier runs: a fresh home, settings in
@@ -44,7 +45,7 @@ tavro_start_buses "$work"
 
 "$TAVRO" >"$work/tavro.log" 2>&1 &
 tavro_pid=$!
-if ! timeout 10 xdotool search --sync --onlyvisible --name '^Standart$' >/dev/null 2>&1; then
+if ! timeout 10 xdotool search --sync --onlyvisible --name "$(tavro_title_pattern Form1)" >/dev/null 2>&1; then
   echo "FAIL: the Standard window did not open"
   cat "$work/tavro.log"
   exit 1

@@ -11,18 +11,12 @@ set -uo pipefail
 readonly TAVRO=${1:?usage: desktop_test.sh <path of tavro>}
 readonly SKIPPED=77
 
-source "$(dirname "$0")/private_x_server.sh"
+source "$(dirname "$0")/helpers.sh"
 tavro_require_tools "$SKIPPED" "xvfb xdotool xclip x11-utils" Xvfb xdotool xclip xwininfo xprop
 tavro_start_x_server
+tavro_read_layouts
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 export LC_ALL=C.UTF-8
-
-# Client-area heights of the windows, from their layouts: the menu bar's
-# height is the window's height less the client area's.
-declare -A CLIENT_HEIGHT=([Form1]=146 [Form2]=113 [Form3]=106 [Form4]=158 [Form5]=126 [Form6]=89)
-# Window titles as xdotool patterns; the Parallelepiped window's is empty.
-declare -A TITLE=([Form1]='^Standart$' [Form2]='^Functional$' [Form3]='^Triangle$' [Form4]='^ $'
-                  [Form5]='^Help$' [Form6]='^Brackets$')
 
 start_program() {
   "$TAVRO" >"$work/tavro.log" 2>&1 &
@@ -32,7 +26,8 @@ start_program() {
 # Waits for a window to be shown and prints its id.
 window_of() {
   local id
-  id=$(timeout 10 xdotool search --sync --onlyvisible --name "${TITLE[$1]}" 2>/dev/null | head -n 1)
+  id=$(timeout 10 xdotool search --sync --onlyvisible --name "$(tavro_title_pattern "$1")" 2>/dev/null |
+    head -n 1)
   [ -n "$id" ] || return 1
   echo "$id"
 }
@@ -47,17 +42,18 @@ expect_window() {
 expect_gone() {
   local tries
   for tries in $(seq 50); do
-    xdotool search --onlyvisible --name "${TITLE[$1]}" >/dev/null 2>&1 || return 0
+    xdotool search --onlyvisible --name "$(tavro_title_pattern "$1")" >/dev/null 2>&1 || return 0
     sleep 0.1
   done
   fail "$1 is still open"
 }
 
-# Clicks the middle of a control given by its client rectangle.
+# Clicks the middle of a control of the current window, by its layout's name.
 click() {
-  local left=$1 top=$2 width=$3 height=$4 menu
-  menu=$(($(xwininfo -id "$window" | awk '/Height:/ {print $2}') - CLIENT_HEIGHT[$current]))
-  xdotool mousemove --window "$window" $((left + width / 2)) $((menu + top + height / 2)) click 1
+  local at x y
+  at=$(tavro_control_centre "$current" "$1" "$window") || { fail "no $1 to click in $current"; return 1; }
+  read -r x y <<<"$at"
+  xdotool mousemove "$x" "$y" click 1
   sleep 0.15
 }
 
@@ -71,10 +67,9 @@ type_text() {
   sleep 0.1
 }
 
-# The text of a field given by its client rectangle.
+# The text of a field of the current window, by its layout's name.
 field_text() {
-  click "$@"
-  focused_text
+  click "$1" && focused_text
 }
 
 expect_text() {
@@ -106,28 +101,22 @@ expect_end() {
   [ "$left" -eq 0 ] || fail "$left windows left on the screen"
 }
 
-# Controls, by client rectangle.
-F1_TEXT1="48 0 209 19"; F1_TEXT2="48 24 209 19"; F1_TEXT3="8 56 249 19"
-F1_PLUS="0 80 41 65"; F1_MEM1="264 0 41 17"; F1_MRC1="0 0 41 17"; F1_EXIT="256 112 49 33"
-F2_TEXT1="0 0 201 19"; F2_EXIT="304 80 145 33"
-F3_TEXT1="16 0 153 19"; F3_EXIT="208 72 33 33"
-F4_TEXT1="16 0 161 19"; F4_EXIT="184 128 73 25"
-F6_TEXT1="8 0 97 19"; F6_TEXT2="104 0 17 19"
-
 step="start, 2 + 3"
 start_program
 if expect_window Form1; then
   height=$(xwininfo -id "$window" | awk '/Height:/ {print $2}')
   width=$(xwininfo -id "$window" | awk '/Width:/ {print $2}')
-  [ "$width" -eq 307 ] || fail "Standart is $width pixels wide"
-  [ "$height" -gt 146 ] || fail "Standart has no room for its menu bar ($height pixels high)"
+  read -r client_width client_height <<<"$(tavro_client_size Form1)"
+  [ "$width" -eq "$client_width" ] || fail "$(tavro_title Form1) is $width pixels wide"
+  [ "$height" -gt "$client_height" ] ||
+    fail "$(tavro_title Form1) has no room for its menu bar ($height pixels high)"
   # The focus is in the first number's field from the start.
   type_text 2
   keys Tab
   type_text 3
-  click $F1_PLUS
-  expect_text 5 "$(field_text $F1_TEXT3)" "Text3 after 2 + 3"
-  expect_text 2 "$(field_text $F1_TEXT1)" "Text1"
+  click Command1  # +
+  expect_text 5 "$(field_text Text3)" "Text3 after 2 + 3"
+  expect_text 2 "$(field_text Text1)" "Text1"
   keys ctrl+e
   expect_end
 fi
@@ -135,36 +124,36 @@ fi
 step="a switch keeps the cells"
 start_program
 if expect_window Form1; then
-  click $F1_TEXT1
+  click Text1
   type_text 7
-  click $F1_MEM1
-  click $F1_TEXT2
+  click Command10  # MEM of the first number
+  click Text2
   keys ctrl+f
   expect_gone Form1
   expect_window Form2
   keys ctrl+s
   expect_window Form1
-  expect_text "" "$(field_text $F1_TEXT1)" "Text1 after coming back"
-  click $F1_MRC1
-  expect_text 7 "$(field_text $F1_TEXT1)" "Text1 after MRC"
-  click $F1_EXIT
+  expect_text "" "$(field_text Text1)" "Text1 after coming back"
+  click Command11  # its MRC
+  expect_text 7 "$(field_text Text1)" "Text1 after MRC"
+  click Command9  # Exit
   expect_end
 fi
 
 step="every mode by its shortcut from a text field"
 start_program
 if expect_window Form1; then
-  click $F1_TEXT2
+  click Text2
   keys ctrl+b
-  expect_window Form6 && click $F6_TEXT1 && keys ctrl+t
-  expect_window Form3 && click $F3_TEXT1 && keys ctrl+p
+  expect_window Form6 && click Text1 && keys ctrl+t
+  expect_window Form3 && click Text1 && keys ctrl+p
   if expect_window Form4; then
     title=$(xprop -id "$window" _NET_WM_NAME)
     case $title in *Tavro* | *tavro*) fail "the empty title shows the program's name: $title" ;; esac
-    click $F4_TEXT1 && keys ctrl+f
+    click Text1 && keys ctrl+f
   fi
-  expect_window Form2 && click $F2_TEXT1 && keys ctrl+s
-  expect_window Form1 && click $F1_TEXT1 && keys ctrl+e
+  expect_window Form2 && click Text1 && keys ctrl+s
+  expect_window Form1 && click Text1 && keys ctrl+e
   expect_end
 fi
 
@@ -195,10 +184,9 @@ for mode in Form1 Form2 Form3 Form4 Form6; do
   esac
   expect_window "$mode" || continue
   case $mode in
-    Form1) click $F1_EXIT ;;
-    Form2) click $F2_EXIT ;;
-    Form3) click $F3_EXIT ;;
-    Form4) click $F4_EXIT ;;
+    Form1) click Command9 ;;
+    Form2) click exit ;;
+    Form3 | Form4) click Command4 ;;
     Form6) keys Return ;;  # the EXIT button has the focus when the window opens
   esac
   expect_end
@@ -220,7 +208,7 @@ if expect_window Form1; then
   triangle=$(window_of Form3)
   xdotool windowfocus --sync "$triangle"
   keys alt+h
-  helps=$(xdotool search --onlyvisible --name "${TITLE[Form5]}" | wc -l)
+  helps=$(xdotool search --onlyvisible --name "$(tavro_title_pattern Form5)" | wc -l)
   [ "$helps" -eq 1 ] || fail "$helps Help windows"
   xdotool windowfocus --sync "$triangle"
   keys ctrl+e
@@ -232,9 +220,9 @@ start_program
 if expect_window Form1; then
   keys ctrl+b
   if expect_window Form6; then
-    click $F6_TEXT2
+    click Text2
     type_text '*/'
-    expect_text '*' "$(field_text $F6_TEXT2)" "operator field"
+    expect_text '*' "$(field_text Text2)" "operator field"
     keys Escape Return  # Escape does nothing; Enter in a field does nothing
     window_of Form6 >/dev/null || fail "Enter or Escape in a field closed the window"
     keys ctrl+e

@@ -14,22 +14,20 @@ set -uo pipefail
 readonly TAVRO=${1:?usage: keyboard_test.sh <path of tavro>}
 readonly SKIPPED=77
 
-source "$(dirname "$0")/private_x_server.sh"
+source "$(dirname "$0")/helpers.sh"
 tavro_require_tools "$SKIPPED" "xvfb xdotool xclip" Xvfb xdotool xclip base64
 tavro_start_x_server
+tavro_read_layouts
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR LANG LANGUAGE LC_NUMERIC
 export LC_ALL=C.UTF-8
 
-# Window titles as xdotool patterns; the Parallelepiped window's is empty.
-declare -A TITLE=([Form1]='^Standart$' [Form2]='^Functional$' [Form3]='^Triangle$' [Form4]='^ $'
-                  [Form5]='^Help$' [Form6]='^Brackets$')
-
-visible() { xdotool search --onlyvisible --name "${TITLE[$1]}" 2>/dev/null; }
+visible() { xdotool search --onlyvisible --name "$(tavro_title_pattern "$1")" 2>/dev/null; }
 
 # Waits until a window is shown and has the keyboard focus.
 expect_window() {
   local id tries
-  id=$(timeout 10 xdotool search --sync --onlyvisible --name "${TITLE[$1]}" 2>/dev/null | head -n 1)
+  id=$(timeout 10 xdotool search --sync --onlyvisible --name "$(tavro_title_pattern "$1")" 2>/dev/null |
+    head -n 1)
   [ -n "$id" ] || { fail "$1 did not open"; return 1; }
   for tries in $(seq 50); do
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ] && break

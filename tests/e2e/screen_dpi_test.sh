@@ -11,7 +11,7 @@ set -uo pipefail
 readonly TEST=${1:?usage: screen_dpi_test.sh <path of scaled_drawing_test>}
 readonly SKIPPED=77
 
-source "$(dirname "$0")/private_x_server.sh"
+source "$(dirname "$0")/helpers.sh"
 tavro_require_tools "$SKIPPED" "xvfb x11-xserver-utils x11-utils" Xvfb xrdb xprop
 tavro_start_x_server
 # The server resets, and forgets its resources, when its last client leaves:

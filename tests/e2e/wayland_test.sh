@@ -16,13 +16,14 @@ set -uo pipefail
 readonly TAVRO=${1:?usage: wayland_test.sh <path of tavro>}
 readonly SKIPPED=77
 
-source "$(dirname "$0")/private_x_server.sh"
+source "$(dirname "$0")/helpers.sh"
 tavro_require_tools "$SKIPPED" "xvfb weston xwayland xdotool xclip x11-utils" \
   Xvfb weston Xwayland xdotool xclip xprop xwininfo
 # The compositor's output is a 1024x768 window at the top left of a larger
 # screen, so the pointer can enter it from outside: weston takes pointer
 # motion only after the pointer has entered its window.
 tavro_start_x_server 1280x1024
+tavro_read_layouts
 readonly OUTER=$DISPLAY
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 export LC_ALL=C.UTF-8
@@ -77,7 +78,7 @@ focused_text() {
 step="start on a Wayland session"
 WAYLAND_DISPLAY=tavro-wayland XDG_SESSION_TYPE=wayland DISPLAY=$XWAYLAND "$TAVRO" >"$work/tavro.log" 2>&1 &
 tavro_pid=$!
-standard=$(find_window '^Standart$')
+standard=$(find_window "$(tavro_title_pattern Form1)")
 [ -n "$standard" ] || { echo "no window on Xwayland"; cat "$work/tavro.log"; exit 1; }
 shown=$(date +%s.%N)
 grep -q libqwayland "/proc/$tavro_pid/maps" && fail "the Wayland plugin is loaded"
@@ -87,14 +88,15 @@ max=$(sed -n 's/.*maximum size: \(.*\)/\1/p' <<<"$hints")
 [ -n "$min" ] && [ "$min" = "$max" ] || fail "the frame is not fixed: minimum '$min', maximum '$max'"
 
 step="typing, then a double click on the title bar"
-read -r x y <<<"$(corner "$standard")"
-click_at $((x + 150)) $((y + 30))  # the first number
+read -r x y <<<"$(on_xwayland tavro_control_centre Form1 Text1 "$standard")"
+click_at "$x" "$y"  # the first number
 xdotool type --delay 40 12345
 sleep 0.2
+read -r x y <<<"$(corner "$standard")"
 click_at $((x + 100)) $((y - 12)) 2  # the title bar that weston draws
 running || fail "the program ended"
-read -r x2 y2 <<<"$(corner "$standard")"
-click_at $((x2 + 150)) $((y2 + 30))
+read -r x y <<<"$(on_xwayland tavro_control_centre Form1 Text1 "$standard")"
+click_at "$x" "$y"
 [ "$(focused_text)" = 12345 ] || fail "the typed number is lost"
 sleep 0.5
 size=$(on_xwayland xwininfo -id "$standard" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
@@ -106,10 +108,10 @@ size=$(on_xwayland xwininfo -id "$standard" | awk '/Width:/ { w = $2 } /Height:/
 # minimise: Help cannot get lost. Its close button closes it alone.
 step="Help"
 keys ctrl+t
-triangle=$(find_window '^Triangle$')
+triangle=$(find_window "$(tavro_title_pattern Form3)")
 [ -n "$triangle" ] || { echo "Triangle did not open"; exit 1; }
 keys alt+h
-help=$(find_window '^Help$')
+help=$(find_window "$(tavro_title_pattern Form5)")
 [ -n "$help" ] || { echo "Help did not open"; exit 1; }
 map_state() { on_xwayland xwininfo -id "$1" 2>/dev/null | sed -n 's/.*Map State: //p'; }
 is_viewable() { [ "$(map_state "$help")" = IsViewable ]; }
@@ -125,7 +127,7 @@ running || fail "the program ended with Help"
 read -r x y <<<"$(corner "$triangle")"
 click_at $((x + 100)) $((y - 12))  # Triangle's title bar: the active window again
 keys alt+h
-help=$(find_window '^Help$')
+help=$(find_window "$(tavro_title_pattern Form5)")
 [ -n "$help" ] || fail "Help did not open again"
 
 step="Exit with Help open"

@@ -11,9 +11,10 @@ set -uo pipefail
 readonly TAVRO=${1:?usage: window_manager_test.sh <path of tavro>}
 readonly SKIPPED=77
 
-source "$(dirname "$0")/private_x_server.sh"
+source "$(dirname "$0")/helpers.sh"
 tavro_require_tools "$SKIPPED" "xvfb openbox xdotool x11-utils" Xvfb openbox xdotool xprop xwininfo
 tavro_start_x_server
+tavro_read_layouts
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR WAYLAND_DISPLAY XDG_SESSION_TYPE
 export LC_ALL=C.UTF-8
 
@@ -46,17 +47,17 @@ eventually wm_running || { echo "openbox did not start"; exit 1; }
 tavro_pid=$!
 
 step="Triangle"
-standard=$(find_window '^Standart$')
+standard=$(find_window "$(tavro_title_pattern Form1)")
 [ -n "$standard" ] || { echo "the program did not open its first window"; cat "$work/tavro.log"; exit 1; }
 eventually is_active "$standard" || fail "Standart is not the active window"
 xdotool key ctrl+t
-triangle=$(find_window '^Triangle$')
+triangle=$(find_window "$(tavro_title_pattern Form3)")
 [ -n "$triangle" ] || { echo "the Triangle window did not open"; exit 1; }
 eventually is_active "$triangle" || fail "Triangle is not the active window"
 
 step="Help by Alt+H"
 xdotool key alt+h
-help=$(find_window '^Help$')
+help=$(find_window "$(tavro_title_pattern Form5)")
 [ -n "$help" ] || { echo "the Help window did not open"; exit 1; }
 eventually is_active "$help" || fail "Help is not the active window"
 
@@ -88,7 +89,7 @@ eventually is_active "$triangle" || fail "Triangle is not the active window"
 xdotool key alt+h
 eventually is_shown "$help" || fail "Help stays minimised ($(property "$help" _NET_WM_STATE))"
 eventually is_active "$help" || fail "Help is not the active window (active: $(active_window))"
-[ "$(xdotool search --onlyvisible --name '^Help$' | wc -l)" -eq 1 ] || fail "more than one Help window"
+[ "$(xdotool search --onlyvisible --name "$(tavro_title_pattern Form5)" | wc -l)" -eq 1 ] || fail "more than one Help window"
 
 step="Help behind Triangle, chosen again"
 xdotool windowactivate --sync "$triangle"

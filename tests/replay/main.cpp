@@ -1,8 +1,11 @@
 // tavro-replay: runs a scenario of user steps through the program's shell,
 // without any window, and prints the scenario with the field texts each
-// window shows after every open and click. See scenario_runner.h.
+// window shows after every open and click. See scenario_runner.h. With
+// --layouts, prints every window's layout instead: titles, client sizes and
+// where each control is (see layouts_json.h).
 //
 //   tavro-replay [scenario.json | -]     (no argument or "-": standard input)
+//   tavro-replay --layouts
 //
 // Exit status: 0 done, 1 the scenario is malformed or cannot be run, 2 wrong
 // arguments or an unreadable file.
@@ -12,7 +15,9 @@
 #include <sstream>
 #include <string>
 
+#include "replay/layouts_json.h"
 #include "replay/scenario_runner.h"
+#include "ui/layout/window_layout.h"
 
 namespace {
 
@@ -27,10 +32,14 @@ bool ReadAll(std::istream& in, std::string& text) {
 
 int main(int argc, char** argv) {
   if (argc > 2) {
-    std::cerr << "usage: tavro-replay [scenario.json | -]\n";
+    std::cerr << "usage: tavro-replay [scenario.json | - | --layouts]\n";
     return 2;
   }
   const std::string path = argc == 2 ? argv[1] : "-";
+  if (path == "--layouts") {
+    std::cout << tavro::replay::LayoutsJson(tavro::layout::AllLayouts()).dump(2) << "\n";
+    return std::cout.good() ? 0 : 1;
+  }
   std::string text;
   if (path == "-") {
     if (!ReadAll(std::cin, text)) {

@@ -11,7 +11,7 @@ set -uo pipefail
 readonly TEST=${1:?usage: gtk_dark_test.sh <path of colours_test>}
 readonly SKIPPED=77
 
-source "$(dirname "$0")/../../e2e/private_x_server.sh"
+source "$(dirname "$0")/../../e2e/helpers.sh"
 tavro_require_tools "$SKIPPED" "xvfb" Xvfb
 plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
 if [ ! -e "$plugins/platformthemes/libqgtk3.so" ]; then
