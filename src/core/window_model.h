@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -45,7 +46,27 @@ class WindowModel {
 
  protected:
   TextField& AddField(std::string field_name, std::optional<std::size_t> max_length = {});
+  // One operation run by any callable, for operations that are rows of data
+  // rather than member functions (the converter's conversions).
   void AddOperation(std::string operation, std::function<void()> run);
+
+  // One row of a window's operation table: the name of the click handler and
+  // the member function it runs.
+  template <class Window>
+  struct OperationRow {
+    std::string_view name;
+    void (Window::*run)();
+  };
+  // Adds one operation per row, each running its member on `self`, which is
+  // this window seen as its own class.
+  template <class Window, std::size_t N>
+  void AddOperations(Window& self, const OperationRow<Window> (&table)[N]) {
+    assert(static_cast<WindowModel*>(&self) == this);
+    for (const OperationRow<Window>& row : table) {
+      AddOperation(std::string(row.name), [&self, run = row.run] { (self.*run)(); });
+    }
+  }
+
   // A handler's write into a field (see TextField::Write).
   void Write(TextField& field, std::string_view text) { field.Write(text, separator_); }
 

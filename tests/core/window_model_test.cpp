@@ -26,6 +26,35 @@ TEST(WindowModel, OperationsAreInvokedByName) {
   EXPECT_EQ(window.OperationNames(), std::vector<std::string>{"Command1_Click"});
 }
 
+// A window whose operations come from one table of rows.
+class Tally : public WindowModel {
+ public:
+  Tally() : WindowModel("Tally", DecimalSeparator::FullStop()) {
+    static constexpr OperationRow<Tally> kOperations[] = {
+        {"Command1_Click", &Tally::Command1_Click},
+        {"ce_Click", &Tally::ce_Click},
+    };
+    AddOperations(*this, kOperations);
+  }
+  void Command1_Click() { ++count; }
+  void ce_Click() { count = 0; }
+
+  int count = 5;
+};
+
+TEST(WindowModel, EachTableRowRunsItsMemberOnItsOwnWindow) {
+  Tally first;
+  Tally second;
+  EXPECT_EQ(first.OperationNames(), (std::vector<std::string>{"Command1_Click", "ce_Click"}));
+  EXPECT_TRUE(first.Invoke("Command1_Click"));
+  EXPECT_TRUE(first.Invoke("Command1_Click"));
+  EXPECT_EQ(first.count, 7);
+  EXPECT_EQ(second.count, 5);
+  EXPECT_TRUE(second.Invoke("ce_Click"));
+  EXPECT_EQ(second.count, 0);
+  EXPECT_EQ(first.count, 7);
+}
+
 TEST(WindowModel, LoadingEmptiesEveryField) {
   Counter window;
   window.FindField("Text1")->Type("ab");

@@ -18,10 +18,13 @@ Form6::Form6(DecimalSeparator separator)
       text12_(AddField("Text12", kOperatorLength)),
       text13_(AddField("Text13")),
       text14_(AddField("Text14")) {
-  AddOperation("Command1_Click", [this] { Command1_Click(); });
-  AddOperation("Command2_Click", [this] { Command2_Click(); });
-  AddOperation("Command3_Click", [this] { Command3_Click(); });
-  AddOperation("Command4_Click", [this] { Command4_Click(); });
+  static constexpr OperationRow<Form6> kOperations[] = {
+      {"Command1_Click", &Form6::Command1_Click},
+      {"Command2_Click", &Form6::Command2_Click},
+      {"Command3_Click", &Form6::Command3_Click},
+      {"Command4_Click", &Form6::Command4_Click},
+  };
+  AddOperations(*this, kOperations);
 }
 
 }  // namespace tavro

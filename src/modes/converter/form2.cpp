@@ -14,24 +14,12 @@ Form2::Form2(DecimalSeparator separator, Clipboard& clipboard)
   for (const Conversion& conversion : kConversions) {
     AddOperation(std::string(conversion.handler), [this, &conversion] { Convert(conversion); });
   }
-  AddOperation("Command15_Click", [this] { Command15_Click(); });
-  AddOperation("ce_Click", [this] { ce_Click(); });
+  static constexpr OperationRow<Form2> kOperations[] = {
+      {"Command15_Click", &Form2::Command15_Click},
+      {"ce_Click", &Form2::ce_Click},
+  };
+  AddOperations(*this, kOperations);
 }
-
-void Form2::Command1_Click() { Convert(kConversions[0]); }
-void Form2::Command2_Click() { Convert(kConversions[1]); }
-void Form2::Command3_Click() { Convert(kConversions[2]); }
-void Form2::Command4_Click() { Convert(kConversions[3]); }
-void Form2::Command5_Click() { Convert(kConversions[4]); }
-void Form2::Command6_Click() { Convert(kConversions[5]); }
-void Form2::Command7_Click() { Convert(kConversions[6]); }
-void Form2::Command8_Click() { Convert(kConversions[7]); }
-void Form2::Command9_Click() { Convert(kConversions[8]); }
-void Form2::Command10_Click() { Convert(kConversions[9]); }
-void Form2::Command11_Click() { Convert(kConversions[10]); }
-void Form2::Command12_Click() { Convert(kConversions[11]); }
-void Form2::Command13_Click() { Convert(kConversions[12]); }
-void Form2::Command14_Click() { Convert(kConversions[13]); }
 
 // Only the exactly empty text counts as 0; blanks and anything else that is
 // not a number fail the conversion, and Text2 keeps what it showed.

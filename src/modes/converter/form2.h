@@ -10,7 +10,8 @@ namespace tavro {
 struct Conversion;
 
 // The unit-converter window: fourteen fixed conversions of the number in Text1
-// into Text2, a Paste button that fills Text1 from the clipboard and a CE
+// into Text2 (one operation per row of kConversions, named by the row's
+// handler), a Paste button that fills Text1 from the clipboard and a CE
 // button that empties both fields. It keeps no value from one click to the
 // next.
 class Form2 : public WindowModel {
@@ -19,22 +20,6 @@ class Form2 : public WindowModel {
 
   TextField& Text1() { return text1_; }  // the number to convert
   TextField& Text2() { return text2_; }  // the result
-
-  // The fourteen conversions, in the order of the conversion table.
-  void Command1_Click();
-  void Command2_Click();
-  void Command3_Click();
-  void Command4_Click();
-  void Command5_Click();
-  void Command6_Click();
-  void Command7_Click();
-  void Command8_Click();
-  void Command9_Click();
-  void Command10_Click();
-  void Command11_Click();
-  void Command12_Click();
-  void Command13_Click();
-  void Command14_Click();
 
   void Command15_Click();  // Paste: the clipboard's text replaces Text1
   void ce_Click();         // CE: empties Text1, then Text2

@@ -11,8 +11,11 @@ Form3::Form3(DecimalSeparator separator)
       text1_(AddField("Text1")),
       text2_(AddField("Text2")),
       text3_(AddField("Text3")) {
-  AddOperation("Command3_Click", [this] { Command3_Click(); });
-  AddOperation("Command5_Click", [this] { Command5_Click(); });
+  static constexpr OperationRow<Form3> kOperations[] = {
+      {"Command3_Click", &Form3::Command3_Click},
+      {"Command5_Click", &Form3::Command5_Click},
+  };
+  AddOperations(*this, kOperations);
 }
 
 // The formulas read the copies taken at the start, the emptiness tests read

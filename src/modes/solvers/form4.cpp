@@ -12,8 +12,11 @@ Form4::Form4(DecimalSeparator separator)
       text2_(AddField("Text2")),
       text3_(AddField("Text3")),
       text4_(AddField("Text4")) {
-  AddOperation("Command6_Click", [this] { Command6_Click(); });
-  AddOperation("Command5_Click", [this] { Command5_Click(); });
+  static constexpr OperationRow<Form4> kOperations[] = {
+      {"Command6_Click", &Form4::Command6_Click},
+      {"Command5_Click", &Form4::Command5_Click},
+  };
+  AddOperations(*this, kOperations);
 }
 
 void Form4::CopyFields() {

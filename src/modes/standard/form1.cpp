@@ -7,19 +7,22 @@ Form1::Form1(DecimalSeparator separator)
       text1_(AddField("Text1", kOperandLength)),
       text2_(AddField("Text2", kOperandLength)),
       text3_(AddField("Text3")) {
-  AddOperation("Command1_Click", [this] { Command1_Click(); });
-  AddOperation("Command2_Click", [this] { Command2_Click(); });
-  AddOperation("Command3_Click", [this] { Command3_Click(); });
-  AddOperation("Command4_Click", [this] { Command4_Click(); });
-  AddOperation("Command8_Click", [this] { Command8_Click(); });
-  AddOperation("Command6_Click", [this] { Command6_Click(); });
-  AddOperation("Command10_Click", [this] { Command10_Click(); });
-  AddOperation("Command12_Click", [this] { Command12_Click(); });
-  AddOperation("Command14_Click", [this] { Command14_Click(); });
-  AddOperation("Command11_Click", [this] { Command11_Click(); });
-  AddOperation("Command13_Click", [this] { Command13_Click(); });
-  AddOperation("Command5_Click", [this] { Command5_Click(); });
-  AddOperation("Command7_Click", [this] { Command7_Click(); });
+  static constexpr OperationRow<Form1> kOperations[] = {
+      {"Command1_Click", &Form1::Command1_Click},
+      {"Command2_Click", &Form1::Command2_Click},
+      {"Command3_Click", &Form1::Command3_Click},
+      {"Command4_Click", &Form1::Command4_Click},
+      {"Command8_Click", &Form1::Command8_Click},
+      {"Command6_Click", &Form1::Command6_Click},
+      {"Command10_Click", &Form1::Command10_Click},
+      {"Command12_Click", &Form1::Command12_Click},
+      {"Command14_Click", &Form1::Command14_Click},
+      {"Command11_Click", &Form1::Command11_Click},
+      {"Command13_Click", &Form1::Command13_Click},
+      {"Command5_Click", &Form1::Command5_Click},
+      {"Command7_Click", &Form1::Command7_Click},
+  };
+  AddOperations(*this, kOperations);
 }
 
 }  // namespace tavro

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/number_text.h"
+#include "modes/converter/conversions.h"
 #include "modes/converter/form2.h"
 
 namespace tavro {
@@ -188,7 +190,7 @@ TEST_P(Form2Test, PasteFromAClipboardWithoutTextEmptiesTheFirstField) {
   EXPECT_EQ(form.Text1().text(), "");
   EXPECT_EQ(form.Text2().text(), "5");
   // The next conversion then takes the empty field as 0.
-  form.Command13_Click();
+  EXPECT_TRUE(form.Invoke("Command13_Click"));
   EXPECT_EQ(form.Text2().text(), "32");
 }
 
@@ -197,7 +199,7 @@ TEST_P(Form2Test, ClearEmptiesBothFieldsAndTheNextConversionTakesZero) {
   form.ce_Click();
   EXPECT_EQ(form.Text1().text(), "");
   EXPECT_EQ(form.Text2().text(), "");
-  form.Command14_Click();
+  EXPECT_TRUE(form.Invoke("Command14_Click"));
   EXPECT_EQ(form.Text2().text(), Local("-17.77777777778"));
   EXPECT_TRUE(form.Invoke("ce_Click"));
   EXPECT_EQ(form.Text2().text(), "");
@@ -208,23 +210,19 @@ TEST_P(Form2Test, AReloadedWindowConvertsWhatItIsGivenAfresh) {
   form.Load();
   EXPECT_EQ(form.Text1().text(), "");
   EXPECT_EQ(form.Text2().text(), "");
-  form.Command6_Click();
+  EXPECT_TRUE(form.Invoke("Command6_Click"));
   EXPECT_EQ(form.Text2().text(), "0");
 }
 
-TEST_P(Form2Test, MemberHandlersMatchTheNamedOperations) {
-  using Handler = void (Form2::*)();
-  const Handler handlers[] = {&Form2::Command1_Click,  &Form2::Command2_Click,  &Form2::Command3_Click,
-                              &Form2::Command4_Click,  &Form2::Command5_Click,  &Form2::Command6_Click,
-                              &Form2::Command7_Click,  &Form2::Command8_Click,  &Form2::Command9_Click,
-                              &Form2::Command10_Click, &Form2::Command11_Click, &Form2::Command12_Click,
-                              &Form2::Command13_Click, &Form2::Command14_Click};
-  for (int i = 0; i < 14; ++i) {
-    const std::string by_name = Convert(i + 1, Local("3.7"));
+// Each row of the conversion table is the operation named by its handler and
+// applies that row's formula.
+TEST_P(Form2Test, EachConversionRowIsTheOperationOfItsHandler) {
+  for (const Conversion& conversion : kConversions) {
+    form.Text1().Type(Local("3.7"));
     form.Text2().Type("");
-    (form.*handlers[i])();
-    EXPECT_EQ(form.Text2().text(), by_name) << i + 1;
-    EXPECT_FALSE(by_name.empty());
+    EXPECT_TRUE(form.Invoke(conversion.handler)) << conversion.handler;
+    EXPECT_EQ(form.Text2().text(), TextFromNumber(conversion.formula(3.7), GetParam()))
+        << conversion.handler;
   }
 }
 
