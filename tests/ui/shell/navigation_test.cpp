@@ -5,16 +5,11 @@
 #include <set>
 #include <string>
 
-#include "core/clipboard.h"
+#include "support/fake_clipboard.h"
 #include "ui/shell/window_factory.h"
 
 namespace tavro::shell {
 namespace {
-
-class NoClipboard : public Clipboard {
- public:
-  std::string PlainText() override { return {}; }
-};
 
 const char* const kModes[] = {"Form1", "Form2", "Form3", "Form4", "Form6"};
 
@@ -61,7 +56,7 @@ TEST(NavigationTest, TheSameControlNameLeadsWhereItsWindowSays) {
 }
 
 TEST(NavigationTest, NoMenuHandlerHidesAnOperationOfItsWindow) {
-  NoClipboard clipboard;
+  support::FakeClipboard clipboard;  // holds no text
   for (std::string_view window : kModes) {
     const auto model = CreateWindow(window, DecimalSeparator::FullStop(), clipboard);
     ASSERT_NE(model, nullptr) << window;
@@ -72,7 +67,7 @@ TEST(NavigationTest, NoMenuHandlerHidesAnOperationOfItsWindow) {
 }
 
 TEST(WindowFactoryTest, CreatesEveryWindowByItsNameAndNothingElse) {
-  NoClipboard clipboard;
+  support::FakeClipboard clipboard;  // holds no text
   for (std::string_view window : kWindowNames) {
     const auto model = CreateWindow(window, DecimalSeparator::Comma(), clipboard);
     ASSERT_NE(model, nullptr) << window;
