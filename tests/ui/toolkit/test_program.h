@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "support/widget_input.h"
 #include "ui/layout/window_layout.h"
 #include "ui/toolkit/client_area.h"
 #include "ui/toolkit/desktop_program.h"
@@ -53,7 +54,7 @@ class TestProgram {
     auto* action = open->findChild<QAction*>(Q(entry));
     QVERIFY2(action, qPrintable(Q(entry) + " is not an entry of " + Q(window)));
     action->trigger();
-    Settle();
+    support::Settle();
   }
 
   // Opens a window through the menus, starting from the Standard window.
@@ -70,12 +71,6 @@ class TestProgram {
     LayoutWindow* window = Window(name);
     if (window && !QTest::qWaitForWindowActive(window)) return nullptr;
     return window;
-  }
-
-  // Lets discarded windows go and posted events run.
-  static void Settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
   }
 
   // The program's windows that are on the screen, by name.
