@@ -22,8 +22,10 @@
 
 #include "core/decimal_separator.h"
 #include "core/window_model.h"
-#include "core/clipboard.h"
-#include "ui/layout/window_layout.h"
+#include "support/fake_clipboard.h"
+#include "support/fill_fields.h"
+#include "support/null_window_system.h"
+#include "support/repeated_text.h"
 #include "ui/shell/shell.h"
 #include "ui/shell/window_registry.h"
 
@@ -33,26 +35,9 @@ using tavro::DecimalSeparator;
 using tavro::TextField;
 using tavro::WindowModel;
 
-class NullWindowSystem : public tavro::shell::WindowSystem {
- public:
-  void Open(WindowModel&, const tavro::layout::WindowLayout&) override {}
-  void Close(std::string_view) override {}
-  void Activate(std::string_view) override {}
-  void Quit() override {}
-};
-
-class FixedClipboard : public tavro::Clipboard {
- public:
-  std::string PlainText() override { return text; }
-  std::string text;
-};
-
-std::string Repeated(std::string_view piece, std::size_t length) {
-  std::string text;
-  text.reserve(length + piece.size());
-  while (text.size() < length) text.append(piece);
-  text.resize(length);
-  return text;
+// `piece` repeated to exactly `length` bytes.
+std::string RepeatedExactly(std::string_view piece, std::size_t length) {
+  return tavro::support::Repeated(piece, length).substr(0, length);
 }
 
 // The kinds of text, each exactly `length` bytes long.
@@ -70,31 +55,19 @@ std::string TextOf(Kind kind, std::size_t length) {
              std::string(blanks, ' ');
     }
     case Kind::Digits:
-      return Repeated("1234567890", length);
+      return RepeatedExactly("1234567890", length);
     case Kind::Mixed:
       // 32 bytes, so that a repetition cut at a power of two ends on a whole character.
-      return Repeated("пет😀\t\x01 5,5E+-\xE2\x80\xAE" "1234567890", length);
+      return RepeatedExactly("пет😀\t\x01 5,5E+-\xE2\x80\xAE" "1234567890", length);
   }
   return {};
-}
-
-void TypeInto(WindowModel& window, const std::string& text) {
-  for (const TextField& field : window.fields()) {
-    TextField& target = *window.FindField(field.name());
-    if (!field.max_length()) {
-      target.Type(text);
-    } else {
-      target.Type(*field.max_length() == 1 ? "+" : "2");
-    }
-  }
 }
 
 void EveryButton(benchmark::State& state, std::string_view window_name, Kind kind) {
   const auto length = static_cast<std::size_t>(state.range(0));
   const std::string text = TextOf(kind, length);
-  NullWindowSystem windows;
-  FixedClipboard clipboard;
-  clipboard.text = text;  // Paste brings the same text
+  tavro::support::NullWindowSystem windows;
+  tavro::support::FakeClipboard clipboard(text);  // Paste brings the same text
   tavro::shell::Shell shell(windows, DecimalSeparator::FullStop(), clipboard);
   shell.Start();
   shell.OpenWindow(window_name);
@@ -103,7 +76,7 @@ void EveryButton(benchmark::State& state, std::string_view window_name, Kind kin
 
   for (auto _ : state) {
     for (const std::string& operation : operations) {
-      TypeInto(window, text);
+      tavro::support::FillFields(window, text, tavro::support::Retype::Always);
       shell.Invoke(window_name, operation);
     }
     benchmark::ClobberMemory();

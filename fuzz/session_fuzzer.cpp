@@ -31,6 +31,10 @@
 #include "modes/brackets/keywords.h"
 #include "modes/solvers/form4.h"
 #include "modes/standard/form1.h"
+#include "support/fake_clipboard.h"
+#include "support/null_window_system.h"
+#include "support/repeated_text.h"
+#include "support/utf8_check.h"
 #include "ui/layout/window_layout.h"
 #include "ui/shell/shell.h"
 #include "ui/shell/window_registry.h"
@@ -43,50 +47,17 @@ using tavro::ValueCell;
 using tavro::WindowModel;
 using tavro::shell::Shell;
 using tavro::shell::WindowState;
+using tavro::support::Utf8Characters;
+using tavro::support::WellFormedSequenceLength;
 
-// ---- UTF-8, checked independently of the core -------------------------------
-
-// The length of the well-formed UTF-8 sequence at the start of the text: no
-// overlong forms, no surrogates, nothing above U+10FFFF; 0 when there is none.
-std::size_t SequenceLength(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const auto continuation = [&](std::size_t i) { return i < text.size() && (byte(i) & 0xC0) == 0x80; };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) return continuation(1) ? 2 : 0;
-  if (lead >= 0xE0 && lead <= 0xEF) {
-    if (!continuation(1) || !continuation(2)) return 0;
-    if (lead == 0xE0 && byte(1) < 0xA0) return 0;  // overlong
-    if (lead == 0xED && byte(1) > 0x9F) return 0;  // surrogate
-    return 3;
-  }
-  if (lead >= 0xF0 && lead <= 0xF4) {
-    if (!continuation(1) || !continuation(2) || !continuation(3)) return 0;
-    if (lead == 0xF0 && byte(1) < 0x90) return 0;  // overlong
-    if (lead == 0xF4 && byte(1) > 0x8F) return 0;  // above U+10FFFF
-    return 4;
-  }
-  return 0;
-}
-
-// The number of characters of a valid UTF-8 text; nothing when it is not.
-std::optional<std::size_t> Utf8Characters(std::string_view text) {
-  std::size_t characters = 0;
-  while (!text.empty()) {
-    const std::size_t length = SequenceLength(text);
-    if (length == 0) return std::nullopt;
-    text.remove_prefix(length);
-    ++characters;
-  }
-  return characters;
-}
+// ---- Texts, checked as UTF-8 apart from the core ----------------------------
 
 // What a keyboard can put into a field: the bytes, with every one that does
-// not begin a well-formed sequence replaced by U+FFFD.
+// not begin a well-formed UTF-8 sequence replaced by U+FFFD.
 std::string TypeableText(std::string_view bytes) {
   std::string text;
   while (!bytes.empty()) {
-    const std::size_t length = SequenceLength(bytes);
+    const std::size_t length = WellFormedSequenceLength(bytes);
     if (length == 0) {
       text += "\xEF\xBF\xBD";
       bytes.remove_prefix(1);
@@ -153,10 +124,7 @@ std::string Text(Reader& in, int depth = 0) {
       std::string piece = depth < 2 ? Text(in, depth + 1) : std::string(in.Pick(kNumbers));
       if (piece.empty()) piece.push_back('9');
       const std::size_t length = (in.Byte() % 64 + 1) * std::size_t{1024};
-      std::string text;
-      text.reserve(length + piece.size());
-      while (text.size() < length) text += piece;
-      return text;
+      return tavro::support::Repeated(piece, length);
     }
     case 6:
       return std::string(in.Pick(kOperatorsAndKeywords));
@@ -170,20 +138,6 @@ std::string Text(Reader& in, int depth = 0) {
 }
 
 // ---- Windows and what may change them --------------------------------------------
-
-class NullWindowSystem : public tavro::shell::WindowSystem {
- public:
-  void Open(WindowModel&, const tavro::layout::WindowLayout&) override {}
-  void Close(std::string_view) override {}
-  void Activate(std::string_view) override {}
-  void Quit() override {}
-};
-
-class SessionClipboard : public tavro::Clipboard {
- public:
-  std::string PlainText() override { return text; }
-  std::string text;
-};
 
 // Every click an open window offers: its buttons' operations, and the menu
 // entries and Exit buttons of its layout.
@@ -486,8 +440,8 @@ class Session {
   }
 
   DecimalSeparator separator_;
-  NullWindowSystem windows_;
-  SessionClipboard clipboard_;
+  tavro::support::NullWindowSystem windows_;
+  tavro::support::FakeClipboard clipboard_;
   Shell shell_;
 };
 

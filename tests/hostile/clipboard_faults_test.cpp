@@ -9,6 +9,7 @@
 #include <string>
 
 #include "hostile/hostile_session.h"
+#include "support/repeated_text.h"
 
 namespace tavro::hostile {
 namespace {
@@ -49,7 +50,7 @@ TEST_F(PasteFaults, TenMegabytesArriveWholeAndConvert) {
   program.Click("Form2", "Command1_Click");
   EXPECT_EQ(Text2(), "2.54");
 
-  const std::string letters = Repeated("щ", kTenMegabytes);
+  const std::string letters = support::Repeated("щ", kTenMegabytes);
   Paste(letters);
   EXPECT_EQ(Text1(), letters);
   program.Click("Form2", "Command1_Click");

@@ -11,6 +11,8 @@
 #include <tuple>
 
 #include "hostile/hostile_session.h"
+#include "support/fill_fields.h"
+#include "support/repeated_text.h"
 
 namespace tavro::hostile {
 namespace {
@@ -25,12 +27,12 @@ const std::string& LongOne() {
 }
 // Ten megabytes of digits: a number far beyond the doubles.
 const std::string& LongDigits() {
-  static const std::string text = Repeated("1234567890", kTenMegabytes);
+  static const std::string text = support::Repeated("1234567890", kTenMegabytes);
   return text;
 }
 // Ten megabytes of Cyrillic, emoji, control characters and number pieces.
 const std::string& LongMixed() {
-  static const std::string text = Repeated("пет😀\t\x01 5,5E+-\xE2\x80\xAE", kTenMegabytes);
+  static const std::string text = support::Repeated("пет😀\t\x01 5,5E+-\xE2\x80\xAE", kTenMegabytes);
   return text;
 }
 
@@ -57,7 +59,7 @@ TEST_P(EveryButtonOnTenMegabytes, KeepsFieldsAndCellsSound) {
   WindowModel& window = program.Open(name);
   ASSERT_FALSE(window.OperationNames().empty());
   for (const std::string& operation : window.OperationNames()) {
-    program.FillFields(window, TextOf(text));
+    support::FillFields(window, TextOf(text), support::Retype::WhenChanged);
     program.Click(name, operation);
     EXPECT_THAT(program.BrokenFields(TextOf(text)), IsEmpty()) << "after " << operation;
     EXPECT_THAT(program.BrokenCells(), IsEmpty()) << "after " << operation;
@@ -129,10 +131,10 @@ TEST(LongTextInMemory, RecallsAsItsFirstTwentyCharacters) {
 
 TEST(LimitedFields, TakeOnlyTheirFirstCharactersOfTenMegabytes) {
   Program program;
-  const std::string emoji = Repeated("😀", kTenMegabytes);
+  const std::string emoji = support::Repeated("😀", kTenMegabytes);
   WindowModel& standard = program.Open("Form1");
   standard.FindField("Text1")->Type(emoji);
-  EXPECT_EQ(standard.FindField("Text1")->text(), Repeated("😀", 20 * 4));
+  EXPECT_EQ(standard.FindField("Text1")->text(), support::Repeated("😀", 20 * 4));
   WindowModel& brackets = program.Open("Form6");
   for (const char* field : {"Text2", "Text4", "Text8", "Text10", "Text12"}) {
     brackets.FindField(field)->Type(emoji);

@@ -1,27 +1,19 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/decimal_separator.h"
 #include "core/window_model.h"
+#include "support/fake_clipboard.h"
 #include "ui/shell/fake_window_system.h"
 #include "ui/shell/shell.h"
 
 namespace tavro::hostile {
 
 inline constexpr std::size_t kTenMegabytes = 10u << 20;
-
-// The number of characters of a well-formed UTF-8 text (no overlong forms, no
-// surrogates, nothing above U+10FFFF); nothing when the text is malformed.
-// Written apart from the core's own UTF-8 helpers, so that it checks them.
-std::optional<std::size_t> Utf8Characters(std::string_view text);
-
-// A text of at least `length` bytes: `piece` repeated.
-std::string Repeated(std::string_view piece, std::size_t length);
 
 // The program with its startup window open, a window system that shows
 // nothing and a clipboard the test fills.
@@ -31,10 +23,6 @@ class Program {
 
   // Switches to the window (Form1 to Form6) and returns its logic.
   WindowModel& Open(std::string_view window);
-  // Types into every field without a maximum length the given text and into
-  // every other field a short one: "+" into the one-character operator
-  // fields, "2" into the rest; a field that holds its text already is left.
-  void FillFields(WindowModel& window, std::string_view text);
   void Click(std::string_view window, std::string_view operation);
   // Every field of every window created so far holds valid UTF-8 within its
   // maximum length; the messages name the ones that do not. A field holding
@@ -43,7 +31,7 @@ class Program {
   // Every number held by a cell of a window created so far is finite.
   std::vector<std::string> BrokenCells();
 
-  shell::testing::FixedClipboard clipboard;
+  support::FakeClipboard clipboard;
 
  private:
   shell::testing::FakeWindowSystem windows_;

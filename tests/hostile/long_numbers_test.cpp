@@ -11,6 +11,7 @@
 #include "core/number_text.h"
 #include "core/text_field.h"
 #include "hostile/hostile_session.h"
+#include "support/repeated_text.h"
 
 namespace tavro::hostile {
 namespace {
@@ -73,7 +74,7 @@ TEST(LongNonNumbers, FailAsTheyShould) {
       {"1.." + kZeros, FailureKind::TypeMismatch},
       {kBlanks, FailureKind::TypeMismatch},
       {"1" + kBlanks + "2", FailureKind::TypeMismatch},
-      {Repeated("пет", kTenMegabytes), FailureKind::TypeMismatch},
+      {support::Repeated("пет", kTenMegabytes), FailureKind::TypeMismatch},
   };
   for (const auto& [text, kind] : cases) {
     for (const DecimalSeparator separator : kSeparators) {
@@ -90,8 +91,8 @@ TEST(LongTextWrittenIntoAShortField, IsRoundedWhenANumberAndCutOtherwise) {
   EXPECT_EQ(field.text(), "1");
   field.Write(kBlanks + "0.333333333333333333", DecimalSeparator::FullStop());
   EXPECT_EQ(field.text(), "0.333333333333333");
-  field.Write(Repeated("щ", kTenMegabytes), DecimalSeparator::FullStop());
-  EXPECT_EQ(field.text(), Repeated("щ", 40));
+  field.Write(support::Repeated("щ", kTenMegabytes), DecimalSeparator::FullStop());
+  EXPECT_EQ(field.text(), support::Repeated("щ", 40));
   field.Write(kNines, DecimalSeparator::Comma());  // beyond the doubles: not a number, cut
   EXPECT_EQ(field.text(), std::string(20, '9'));
 }

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string_view>
 
+#include "support/fake_clipboard.h"
+#include "support/null_window_system.h"
 #include "ui/shell/navigation.h"
 #include "ui/shell/shell.h"
 #include "ui/shell/window_registry.h"
@@ -12,24 +14,6 @@ namespace tavro::replay {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// No windows are drawn: the shell's window objects are all there is.
-class NullWindowSystem : public shell::WindowSystem {
- public:
-  void Open(WindowModel&, const layout::WindowLayout&) override {}
-  void Close(std::string_view) override {}
-  void Activate(std::string_view) override {}
-  void Quit() override {}
-};
-
-class ScenarioClipboard : public Clipboard {
- public:
-  explicit ScenarioClipboard(std::string text) : text_(std::move(text)) {}
-  std::string PlainText() override { return text_; }
-
- private:
-  std::string text_;
-};
 
 std::string Dump(const Json& value) {
   return value.dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -168,8 +152,8 @@ class Runner {
     }
   }
 
-  NullWindowSystem windows_;
-  ScenarioClipboard clipboard_;
+  support::NullWindowSystem windows_;  // no windows are drawn
+  support::FakeClipboard clipboard_;
   shell::Shell shell_;
   std::map<std::string, std::unique_ptr<WindowModel>> prototypes_;
 };

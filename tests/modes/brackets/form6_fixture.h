@@ -7,23 +7,16 @@
 #include <vector>
 
 #include "modes/brackets/form6.h"
+#include "support/locale_fixture.h"
 
 namespace tavro {
 
 // A Brackets window under one of the two locales. Operand fields take their
 // numbers with the window's separator ("." written in a case stands for it);
 // operator fields take their texts as they are.
-class Form6Test : public ::testing::TestWithParam<DecimalSeparator> {
+class Form6Test : public support::LocaleTest {
  protected:
   Form6 form{GetParam()};
-
-  std::string Local(std::string text) const {
-    for (char& c : text) {
-      if (c == '.') c = GetParam().symbol;
-    }
-    return text;
-  }
-  char Foreign() const { return GetParam().symbol == '.' ? ',' : '.'; }
 
   TextField& Field(int number) { return *form.FindField("Text" + std::to_string(number)); }
 

@@ -6,9 +6,7 @@
 namespace tavro {
 namespace {
 
-INSTANTIATE_TEST_SUITE_P(Locales, Form6Test,
-                         ::testing::Values(DecimalSeparator::FullStop(), DecimalSeparator::Comma()),
-                         [](const auto& info) { return info.param.symbol == '.' ? "en" : "bg"; });
+INSTANTIATE_TEST_SUITE_P(Locales, Form6Test, support::BothLocales(), support::LocaleNameOf);
 
 TEST_P(Form6Test, WindowHasFourteenFieldsFiveOfOneCharacter) {
   EXPECT_EQ(form.name(), "Form6");

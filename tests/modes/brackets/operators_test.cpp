@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "core/failure.h"
 #include "modes/brackets/operators.h"
+#include "support/locale_fixture.h"
 
 namespace tavro {
 namespace {
@@ -72,14 +74,12 @@ TEST(Calculate, TheFloatingPointCheckFailsTheStep) {
   }
 }
 
-class ApplyOperatorTest : public ::testing::TestWithParam<DecimalSeparator> {
+class ApplyOperatorTest : public support::LocaleTest {
  protected:
+  // A captured number text with the locale's separator.
   ValueCell Captured(std::string text) const {
-    for (char& c : text) {
-      if (c == '.') c = GetParam().symbol;
-    }
     ValueCell cell;
-    cell.Store(text);
+    cell.Store(Local(std::move(text)));
     return cell;
   }
   // A captured text exactly as typed, whatever the locale.
@@ -95,9 +95,7 @@ class ApplyOperatorTest : public ::testing::TestWithParam<DecimalSeparator> {
   }
 };
 
-INSTANTIATE_TEST_SUITE_P(Locales, ApplyOperatorTest,
-                         ::testing::Values(DecimalSeparator::FullStop(), DecimalSeparator::Comma()),
-                         [](const auto& info) { return info.param.symbol == '.' ? "en" : "bg"; });
+INSTANTIATE_TEST_SUITE_P(Locales, ApplyOperatorTest, support::BothLocales(), support::LocaleNameOf);
 
 TEST_P(ApplyOperatorTest, StoresANumberInACellAndATextInAField) {
   ValueCell target;
@@ -130,7 +128,7 @@ TEST_P(ApplyOperatorTest, AnUnrecognisedOperatorConvertsNothing) {
 }
 
 TEST_P(ApplyOperatorTest, AFailedStepStoresNothing) {
-  const std::string foreign = GetParam().symbol == '.' ? "1,5" : "1.5";
+  const std::string foreign = std::string("1") + Foreign() + "5";
   ValueCell target = Number(9);
   TextField field("Text6", std::nullopt);
   field.Type("kept");

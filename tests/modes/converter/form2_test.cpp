@@ -1,43 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/number_text.h"
 #include "modes/converter/conversions.h"
 #include "modes/converter/form2.h"
+#include "support/fake_clipboard.h"
+#include "support/locale_fixture.h"
 
 namespace tavro {
 namespace {
 
-// A clipboard filled by hand; without a text it gives the empty text, as the
-// real one does when it holds none.
-class FakeClipboard : public Clipboard {
- public:
-  std::optional<std::string> text;
-  int reads = 0;
-  std::string PlainText() override {
-    ++reads;
-    return text.value_or("");
-  }
-};
-
-class Form2Test : public ::testing::TestWithParam<DecimalSeparator> {
+class Form2Test : public support::LocaleTest {
  protected:
-  FakeClipboard clipboard;
+  support::FakeClipboard clipboard;
   Form2 form{GetParam(), clipboard};
-
-  // A number text with the window's separator.
-  std::string Local(std::string text) const {
-    for (char& c : text) {
-      if (c == '.') c = GetParam().symbol;
-    }
-    return text;
-  }
-  // The separator of the other locale.
-  char Foreign() const { return GetParam().symbol == '.' ? ',' : '.'; }
 
   std::string Convert(int button, const std::string& number) {
     form.Text1().Type(number);
@@ -46,9 +25,7 @@ class Form2Test : public ::testing::TestWithParam<DecimalSeparator> {
   }
 };
 
-INSTANTIATE_TEST_SUITE_P(Locales, Form2Test,
-                         ::testing::Values(DecimalSeparator::FullStop(), DecimalSeparator::Comma()),
-                         [](const auto& info) { return info.param.symbol == '.' ? "en" : "bg"; });
+INSTANTIATE_TEST_SUITE_P(Locales, Form2Test, support::BothLocales(), support::LocaleNameOf);
 
 TEST_P(Form2Test, WindowHasTwoUnlimitedFieldsAndSixteenOperations) {
   EXPECT_EQ(form.name(), "Form2");
@@ -185,7 +162,7 @@ TEST_P(Form2Test, PasteReplacesTheWholeFirstFieldAndConvertsNothing) {
 TEST_P(Form2Test, PasteFromAClipboardWithoutTextEmptiesTheFirstField) {
   form.Text1().Type("123");
   form.Text2().Type("5");
-  clipboard.text.reset();
+  clipboard.text.clear();  // no text on the clipboard
   form.Command15_Click();
   EXPECT_EQ(form.Text1().text(), "");
   EXPECT_EQ(form.Text2().text(), "5");

@@ -3,22 +3,14 @@
 #include <string>
 
 #include "modes/solvers/form3.h"
+#include "support/locale_fixture.h"
 
 namespace tavro {
 namespace {
 
-class Form3Test : public ::testing::TestWithParam<DecimalSeparator> {
+class Form3Test : public support::LocaleTest {
  protected:
   Form3 form{GetParam()};
-
-  // A number text with the window's separator.
-  std::string Local(std::string text) const {
-    for (char& c : text) {
-      if (c == '.') c = GetParam().symbol;
-    }
-    return text;
-  }
-  char Foreign() const { return GetParam().symbol == '.' ? ',' : '.'; }
 
   void Enter(const std::string& side, const std::string& height, const std::string& area) {
     form.Text1().Type(side);
@@ -27,9 +19,7 @@ class Form3Test : public ::testing::TestWithParam<DecimalSeparator> {
   }
 };
 
-INSTANTIATE_TEST_SUITE_P(Locales, Form3Test,
-                         ::testing::Values(DecimalSeparator::FullStop(), DecimalSeparator::Comma()),
-                         [](const auto& info) { return info.param.symbol == '.' ? "en" : "bg"; });
+INSTANTIATE_TEST_SUITE_P(Locales, Form3Test, support::BothLocales(), support::LocaleNameOf);
 
 TEST_P(Form3Test, WindowHasThreeFieldsAndTwoOperations) {
   EXPECT_EQ(form.name(), "Form3");

@@ -6,21 +6,14 @@
 
 #include "core/utf8.h"
 #include "modes/solvers/form4.h"
+#include "support/locale_fixture.h"
 
 namespace tavro {
 namespace {
 
-class Form4Test : public ::testing::TestWithParam<DecimalSeparator> {
+class Form4Test : public support::LocaleTest {
  protected:
   Form4 form{GetParam()};
-
-  // A number text with the window's separator.
-  std::string Local(std::string text) const {
-    for (char& c : text) {
-      if (c == '.') c = GetParam().symbol;
-    }
-    return text;
-  }
 
   void Enter(const std::string& a, const std::string& b, const std::string& c, const std::string& v) {
     form.Text1().Type(Local(a));
@@ -40,9 +33,7 @@ class Form4Test : public ::testing::TestWithParam<DecimalSeparator> {
   double Product() const { return form.ProductCell().AsNumber(GetParam()); }
 };
 
-INSTANTIATE_TEST_SUITE_P(Locales, Form4Test,
-                         ::testing::Values(DecimalSeparator::FullStop(), DecimalSeparator::Comma()),
-                         [](const auto& info) { return info.param.symbol == '.' ? "en" : "bg"; });
+INSTANTIATE_TEST_SUITE_P(Locales, Form4Test, support::BothLocales(), support::LocaleNameOf);
 
 TEST_P(Form4Test, WindowHasFourFieldsAndTwoOperations) {
   EXPECT_EQ(form.name(), "Form4");
@@ -175,7 +166,7 @@ TEST_P(Form4Test, TwoOrThreeEmptyEdgesWithAnEarlierProduct) {
 // number: the product statement fails and the division falls back on the
 // earlier product.
 TEST_P(Form4Test, TheOtherLocalesSeparatorFallsBackOnTheEarlierProduct) {
-  const std::string foreign = GetParam().symbol == '.' ? "1,5" : "1.5";
+  const std::string foreign = std::string("1") + Foreign() + "5";
   Enter("2", "3", "", "24");
   form.Command6_Click();
   form.Command5_Click();

@@ -3,30 +3,22 @@
 #include <string>
 
 #include "modes/standard/form1.h"
+#include "support/locale_fixture.h"
 
 namespace tavro {
 namespace {
 
-class Form1Arithmetic : public ::testing::TestWithParam<DecimalSeparator> {
+class Form1Arithmetic : public support::LocaleTest {
  protected:
   Form1 form{GetParam()};
 
-  // Writes a number text with the locale's separator.
-  std::string Local(std::string text) const {
-    for (char& c : text) {
-      if (c == '.') c = GetParam().symbol;
-    }
-    return text;
-  }
   void Enter(const std::string& first, const std::string& second) {
     form.Text1().Type(Local(first));
     form.Text2().Type(Local(second));
   }
 };
 
-INSTANTIATE_TEST_SUITE_P(Locales, Form1Arithmetic,
-                         ::testing::Values(DecimalSeparator::FullStop(), DecimalSeparator::Comma()),
-                         [](const auto& info) { return info.param.symbol == '.' ? "en" : "bg"; });
+INSTANTIATE_TEST_SUITE_P(Locales, Form1Arithmetic, support::BothLocales(), support::LocaleNameOf);
 
 TEST_P(Form1Arithmetic, FourOperationsOnTwoAndThree) {
   Enter("2", "3");
@@ -104,7 +96,7 @@ TEST_P(Form1Arithmetic, AFailedRootBeforeAnyRootEmptiesTheAnswer) {
 }
 
 TEST_P(Form1Arithmetic, TheOtherLocalesSeparatorIsNotANumber) {
-  form.Text1().Type(GetParam().symbol == '.' ? "1,5" : "1.5");
+  form.Text1().Type(std::string("1") + Foreign() + "5");
   form.Text2().Type("1");
   form.Command1_Click();
   EXPECT_EQ(form.Text3().text(), "");

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/clipboard.h"
 #include "ui/shell/shell.h"
 
 namespace tavro::shell::testing {
@@ -31,12 +30,6 @@ class FakeWindowSystem : public WindowSystem {
   std::vector<std::string> calls;
   std::vector<std::string> layout_names;  // the layout passed with each open
   std::vector<std::map<std::string, std::string>> texts_at_open;
-};
-
-class FixedClipboard : public Clipboard {
- public:
-  std::string PlainText() override { return text; }
-  std::string text;
 };
 
 }  // namespace tavro::shell::testing

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fake_window_system.h"
+#include "support/fake_clipboard.h"
 #include "ui/shell/window_registry.h"
 
 namespace tavro::shell {
@@ -65,7 +65,7 @@ TEST(NavigationTest, MenuCaptionsSwitchingToAWindowAreReadFromTheOtherWindowsLay
 }
 
 TEST(NavigationTest, NoMenuHandlerHidesAnOperationOfItsWindow) {
-  testing::FixedClipboard clipboard;
+  support::FakeClipboard clipboard;  // holds no text
   for (std::string_view window : kModes) {
     const auto model = CreateWindow(window, DecimalSeparator::FullStop(), clipboard);
     ASSERT_NE(model, nullptr) << window;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fake_window_system.h"
+#include "support/fake_clipboard.h"
 #include "ui/layout/window_layout.h"
 #include "ui/shell/shell.h"
 #include "ui/shell/window_registry.h"
@@ -15,12 +16,12 @@ namespace tavro::shell {
 namespace {
 
 using testing::FakeWindowSystem;
-using testing::FixedClipboard;
+using support::FakeClipboard;
 
 class ShellLayoutTest : public ::testing::Test {
  protected:
   FakeWindowSystem windows;
-  FixedClipboard clipboard;
+  FakeClipboard clipboard;
   Shell shell{windows, DecimalSeparator::FullStop(), clipboard};
 };
 

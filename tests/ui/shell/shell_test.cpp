@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "fake_window_system.h"
+#include "support/fake_clipboard.h"
 
 namespace tavro::shell {
 namespace {
 
 using testing::FakeWindowSystem;
-using testing::FixedClipboard;
+using support::FakeClipboard;
 using Calls = std::vector<std::string>;
 
 class ShellTest : public ::testing::Test {
@@ -33,7 +34,7 @@ class ShellTest : public ::testing::Test {
   }
 
   FakeWindowSystem windows;
-  FixedClipboard clipboard;
+  FakeClipboard clipboard;
   Shell shell{windows, DecimalSeparator::FullStop(), clipboard};
 };
 
@@ -363,7 +364,7 @@ class ReportingWindowSystem : public FakeWindowSystem {
 
 TEST(ShellReentryTest, AClosingReportedBackDoesNotEndTheProgramInASwitch) {
   ReportingWindowSystem windows;
-  FixedClipboard clipboard;
+  FakeClipboard clipboard;
   Shell shell(windows, DecimalSeparator::FullStop(), clipboard);
   windows.shell = &shell;
   shell.Start();
@@ -379,7 +380,7 @@ TEST(ShellReentryTest, AClosingReportedBackDoesNotEndTheProgramInASwitch) {
 
 TEST(ShellLocaleTest, WindowsCalculateWithTheShellsSeparator) {
   FakeWindowSystem windows;
-  FixedClipboard clipboard;
+  FakeClipboard clipboard;
   clipboard.text = "1,5";
   Shell shell(windows, DecimalSeparator::Comma(), clipboard);
   shell.Start();

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "fake_window_system.h"
+#include "support/fake_clipboard.h"
 
 namespace tavro::shell {
 namespace {
@@ -69,7 +69,7 @@ TEST(WindowRegistryTest, EveryMenuTargetIsAnotherWindowOfTheTable) {
 }
 
 TEST(WindowRegistryTest, CreatesEveryWindowsLogicObjectByItsNameAndNothingElse) {
-  testing::FixedClipboard clipboard;
+  support::FakeClipboard clipboard;  // holds no text
   for (std::string_view window : WindowNames()) {
     const auto model = CreateWindow(window, DecimalSeparator::Comma(), clipboard);
     ASSERT_NE(model, nullptr) << window;

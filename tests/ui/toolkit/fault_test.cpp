@@ -18,22 +18,12 @@
 
 namespace tavro::toolkit::testing {
 
+using support::Click;
+using support::Type;
+
 namespace {
 
 const QString kMissingFamily = QStringLiteral("Tavro Missing Sans");
-
-void Type(QLineEdit* field, const QString& text) {
-  QVERIFY(field);
-  field->clear();
-  field->setFocus();
-  QTest::keyClicks(field, text);
-}
-
-void Click(QPushButton* button) {
-  QVERIFY(button);
-  QTest::mouseClick(button, Qt::LeftButton);
-  TestProgram::Settle();
-}
 
 // Glyph 0 is a font's "missing character" box.
 int MissingGlyphs(const QString& text, const QFont& font, int width) {

@@ -11,21 +11,9 @@
 
 namespace tavro::toolkit::testing {
 
-namespace {
-
-void Type(QLineEdit* field, const QString& text) {
-  QVERIFY(field);
-  field->setFocus();
-  QTest::keyClicks(field, text);
-}
-
-void Click(QPushButton* button) {
-  QVERIFY(button);
-  QTest::mouseClick(button, Qt::LeftButton);
-  TestProgram::Settle();
-}
-
-}  // namespace
+using support::Click;
+using support::Settle;
+using support::Type;
 
 class ProgramTest : public QObject {
   Q_OBJECT
@@ -64,7 +52,7 @@ class ProgramTest : public QObject {
     Type(standard->Field("Text1"), QStringLiteral("7"));
     Click(standard->Button("Command10"));  // MEM of the first number
     QTest::keyClick(standard->Field("Text1"), Qt::Key_F, Qt::ControlModifier);
-    TestProgram::Settle();
+    Settle();
     QVERIFY(!program.Window("Form1"));
     QCOMPARE(TestProgram::VisibleWindows(), QStringList{"Form2"});
     LayoutWindow* converter = program.Window("Form2");
@@ -72,7 +60,7 @@ class ProgramTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), converter->Field("Text1"));
 
     QTest::keyClick(converter->Field("Text1"), Qt::Key_S, Qt::ControlModifier);
-    TestProgram::Settle();
+    Settle();
     standard = program.Window("Form1");
     QVERIFY(standard);
     QVERIFY(QTest::qWaitForWindowActive(standard));
@@ -103,7 +91,7 @@ class ProgramTest : public QObject {
     QVERIFY(field);
     field->setFocus();
     QTest::keySequence(field, keys);
-    TestProgram::Settle();
+    Settle();
 
     const auto action = shell::FindNavigation(window.toStdString(), layout::HandlerOf(entry.toStdString()));
     QVERIFY(action);
@@ -132,7 +120,7 @@ class ProgramTest : public QObject {
     LayoutWindow* open = program.Open(window.toStdString());
     QVERIFY(open);
     QTest::keySequence(open->Client()->findChild<QLineEdit*>(), keys);
-    TestProgram::Settle();
+    Settle();
     QCOMPARE(TestProgram::VisibleWindows(), QStringList{window});
     QCOMPARE(program.ends(), 0);
   }
@@ -143,7 +131,7 @@ class ProgramTest : public QObject {
     QVERIFY(triangle);
     // Alt+H chooses the Help entry of the menu bar at once.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
-    TestProgram::Settle();
+    Settle();
     QCOMPARE(TestProgram::VisibleWindows(), (QStringList{"Form3", "Form5"}));
     // Alt+O opens the drop-down, where a letter alone chooses an entry.
     QVERIFY(QTest::qWaitForWindowActive(program.Window("Form5")));
@@ -154,7 +142,7 @@ class ProgramTest : public QObject {
     QVERIFY(options);
     QTRY_VERIFY(options->isVisible());
     QTest::keyClick(options, Qt::Key_P);
-    TestProgram::Settle();
+    Settle();
     QCOMPARE(TestProgram::VisibleWindows(), (QStringList{"Form4", "Form5"}));
   }
 
@@ -208,7 +196,7 @@ class ProgramTest : public QObject {
     triangle->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(triangle));
     QTest::keyClick(triangle->Field("Text2"), Qt::Key_E, Qt::ControlModifier);
-    TestProgram::Settle();
+    Settle();
     QCOMPARE(program.ends(), 1);
     QCOMPARE(TestProgram::VisibleWindows(), QStringList());
     QVERIFY(!program.shell().Running());
@@ -239,12 +227,12 @@ class ProgramTest : public QObject {
     QVERIFY(program.Open("Form5"));
     // The mode window closed by its title bar: Help alone keeps the program.
     QVERIFY(!program.Window("Form3")->close());
-    TestProgram::Settle();
+    Settle();
     QCOMPARE(TestProgram::VisibleWindows(), QStringList{"Form5"});
     QCOMPARE(program.ends(), 0);
     QVERIFY(program.shell().Running());
     program.Window("Form5")->close();
-    TestProgram::Settle();
+    Settle();
     QCOMPARE(program.ends(), 1);
     QVERIFY(!program.shell().Running());
   }
@@ -253,7 +241,7 @@ class ProgramTest : public QObject {
     TestProgram program;
     QVERIFY(program.Open("Form1"));
     program.Window("Form1")->close();
-    TestProgram::Settle();
+    Settle();
     QCOMPARE(program.ends(), 1);
   }
 
@@ -272,7 +260,7 @@ class ProgramTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), brackets->Button("Command5"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                     key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    TestProgram::Settle();
+    Settle();
     QCOMPARE(program.ends(), 1);
   }
 
@@ -284,7 +272,7 @@ class ProgramTest : public QObject {
     QTest::keyClick(triangle->Field("Text3"), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), triangle->Button("Command4"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    TestProgram::Settle();
+    Settle();
     QCOMPARE(program.ends(), 1);
   }
 
@@ -295,7 +283,7 @@ class ProgramTest : public QObject {
     Type(standard->Field("Text1"), QStringLiteral("2"));
     Type(standard->Field("Text2"), QStringLiteral("3"));
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(standard->Field("Text2"), key);
-    TestProgram::Settle();
+    Settle();
     QCOMPARE(TestProgram::VisibleWindows(), QStringList{"Form1"});
     QCOMPARE(standard->Field("Text3")->text(), QString());  // no button was pressed
     QCOMPARE(standard->Field("Text2")->text(), QStringLiteral("3"));

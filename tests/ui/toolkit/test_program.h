@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "support/widget_input.h"
 #include "ui/layout/window_layout.h"
 #include "ui/shell/window_registry.h"
 #include "ui/toolkit/client_area.h"
@@ -57,7 +58,7 @@ class TestProgram {
     auto* action = open->findChild<QAction*>(Q(entry));
     QVERIFY2(action, qPrintable(Q(entry) + " is not an entry of " + Q(window)));
     action->trigger();
-    Settle();
+    support::Settle();
   }
 
   // Opens a window through the menus, starting from the Standard window.
@@ -74,12 +75,6 @@ class TestProgram {
     LayoutWindow* window = Window(name);
     if (window && !QTest::qWaitForWindowActive(window)) return nullptr;
     return window;
-  }
-
-  // Lets discarded windows go and posted events run.
-  static void Settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
   }
 
   // The program's windows that are on the screen, by name.
