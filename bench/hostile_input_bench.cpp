@@ -4,8 +4,8 @@
 // runs them. The time per byte, per button, stays flat from 1 MiB to 10 MiB
 // when every handler and every field update is linear in the text's length.
 //
-//   cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTAVRO_BUILD_DESKTOP=OFF -DTAVRO_BUILD_TESTS=OFF
-//   cmake --build build-bench --target tavro_hostile_bench
+//   cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTAVRO_BUILD_DESKTOP=OFF
+//   -DTAVRO_BUILD_TESTS=OFF cmake --build build-bench --target tavro_hostile_bench
 //   build-bench/bin/tavro_hostile_bench
 //
 // The "per_byte" counter is the time of one button's run, field updates
@@ -58,7 +58,10 @@ std::string TextOf(Kind kind, std::size_t length) {
       return RepeatedExactly("1234567890", length);
     case Kind::Mixed:
       // 32 bytes, so that a repetition cut at a power of two ends on a whole character.
-      return RepeatedExactly("пет😀\t\x01 5,5E+-\xE2\x80\xAE" "1234567890", length);
+      return RepeatedExactly(
+          "пет😀\t\x01 5,5E+-\xE2\x80\xAE"
+          "1234567890",
+          length);
   }
   return {};
 }
@@ -84,7 +87,8 @@ void EveryButton(benchmark::State& state, std::string_view window_name, Kind kin
   const double runs = static_cast<double>(operations.size());
   state.counters["buttons"] = runs;
   state.counters["per_byte"] = benchmark::Counter(
-      runs * static_cast<double>(length), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+      runs * static_cast<double>(length),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // Typing alone: the field update every button run above starts with.
@@ -100,7 +104,8 @@ void TypeOnly(benchmark::State& state, Kind kind) {
     benchmark::DoNotOptimize(limited.text().data());
   }
   state.counters["per_byte"] = benchmark::Counter(
-      static_cast<double>(length), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+      static_cast<double>(length),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 constexpr std::int64_t kSizes[] = {1 << 10, 1 << 20, 10 << 20};
@@ -109,19 +114,21 @@ struct KindName {
   Kind kind;
   const char* name;
 };
-constexpr KindName kKinds[] = {{Kind::Number, "number"}, {Kind::Digits, "digits"}, {Kind::Mixed, "mixed"}};
+constexpr KindName kKinds[] = {
+    {Kind::Number, "number"}, {Kind::Digits, "digits"}, {Kind::Mixed, "mixed"}};
 
 const int kRegistered = [] {
   for (const KindName& kind : kKinds) {
-    auto* type = benchmark::RegisterBenchmark((std::string("Type/") + kind.name).c_str(), TypeOnly, kind.kind);
+    auto* type = benchmark::RegisterBenchmark((std::string("Type/") + kind.name).c_str(), TypeOnly,
+                                              kind.kind);
     for (const std::int64_t size : kSizes) type->Arg(size);
     type->Unit(benchmark::kMicrosecond);
   }
   for (const std::string_view window : tavro::shell::WindowNames()) {
     if (window == tavro::shell::NameOf(tavro::shell::kHelpWindow)) continue;  // no buttons
     for (const KindName& kind : kKinds) {
-      auto* every = benchmark::RegisterBenchmark((std::string(window) + "/" + kind.name).c_str(), EveryButton,
-                                                 window, kind.kind);
+      auto* every = benchmark::RegisterBenchmark((std::string(window) + "/" + kind.name).c_str(),
+                                                 EveryButton, window, kind.kind);
       for (const std::int64_t size : kSizes) every->Arg(size);
       every->Unit(benchmark::kMillisecond);
     }

@@ -72,7 +72,8 @@ Inputs MakeInputs() {
         x = static_cast<double>(sequence.Below(100000));
         break;
       case 1: {
-        const std::uint64_t fifteen_digits = 100000000000000ull + sequence.Below(900000000000000ull);
+        const std::uint64_t fifteen_digits =
+            100000000000000ull + sequence.Below(900000000000000ull);
         x = FromMantissaAndExponent(fifteen_digits, -1 - static_cast<int>(sequence.Below(15)));
         break;
       }
@@ -226,12 +227,12 @@ BENCHMARK(RoundTripFloor);
 // is a number or not: a megabyte pasted into a field may not stall the window.
 
 enum class LongText {
-  OneThenZeros,      // "1000...0": too large, rejected with overflow
-  DigitsThenLetter,  // "999...9x": rejected
-  Blanks,            // "   ...   ": rejected
-  OnePointZeros,     // "1.000...0" (with the separator): accepted, 1
+  OneThenZeros,        // "1000...0": too large, rejected with overflow
+  DigitsThenLetter,    // "999...9x": rejected
+  Blanks,              // "   ...   ": rejected
+  OnePointZeros,       // "1.000...0" (with the separator): accepted, 1
   BlanksAroundNumber,  // "   ...12.5...   " (with the separator): accepted
-  TinyFraction,      // "0.000...01": accepted, rounds to 0
+  TinyFraction,        // "0.000...01": accepted, rounds to 0
 };
 
 std::string MakeLongText(LongText kind, std::size_t size, DecimalSeparator separator) {
@@ -298,8 +299,7 @@ BENCHMARK_CAPTURE(NumberFromLongText, one_point_zeros, LongText::OnePointZeros, 
     ->Apply(LongTextSizes);
 BENCHMARK_CAPTURE(NumberFromLongText, one_point_zeros_comma, LongText::OnePointZeros, kComma)
     ->Apply(LongTextSizes);
-BENCHMARK_CAPTURE(NumberFromLongText, blanks_around_number, LongText::BlanksAroundNumber,
-                  kFullStop)
+BENCHMARK_CAPTURE(NumberFromLongText, blanks_around_number, LongText::BlanksAroundNumber, kFullStop)
     ->Apply(LongTextSizes);
 BENCHMARK_CAPTURE(NumberFromLongText, tiny_fraction, LongText::TinyFraction, kFullStop)
     ->Apply(LongTextSizes);

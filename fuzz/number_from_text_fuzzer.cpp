@@ -86,7 +86,8 @@ void CheckReading(std::string_view text, DecimalSeparator separator) {
   TAVRO_FUZZ_CHECK(result.ok(), "a number failed with %s: \"%.*s\" (separator %c)",
                    tavro::NameOf(result.failure()), length, text.data(), separator.symbol);
   const double value = result.value();
-  TAVRO_FUZZ_CHECK(std::isfinite(value), "read a non-finite value from \"%.*s\"", length, text.data());
+  TAVRO_FUZZ_CHECK(std::isfinite(value), "read a non-finite value from \"%.*s\"", length,
+                   text.data());
   TAVRO_FUZZ_CHECK(value == expected && std::signbit(value) == std::signbit(expected),
                    "\"%.*s\" read as %.17g, not %.17g", length, text.data(), value, expected);
 }

@@ -93,20 +93,59 @@ class Reader {
   std::size_t position_ = 0;
 };
 
-constexpr std::string_view kNumbers[] = {
-    "1.7976931348623157E+308", "1.7976931348623158E308", "-1.79769313486231E308", "1.79769313486232E+308",
-    "1E308",  "-1E308",  "1E-308", "4.9E-324", "2.2250738585072014E-308", "1E15", "999999999999999",
-    "0.1",    "0,1",     "1,5",    "1.5",      "2147483647.5", "-2147483648.5", "0", "-0", "1E400",
-    " 7 ",    "3",       "2",      "-1",       "1E200", "1e-200", "0.5", "12345678901234567890",
-    "+5",     ".5",      "5.",     "1E",       "-",     "4294967296", "9.99999999999999E-5"};
+constexpr std::string_view kNumbers[] = {"1.7976931348623157E+308",
+                                         "1.7976931348623158E308",
+                                         "-1.79769313486231E308",
+                                         "1.79769313486232E+308",
+                                         "1E308",
+                                         "-1E308",
+                                         "1E-308",
+                                         "4.9E-324",
+                                         "2.2250738585072014E-308",
+                                         "1E15",
+                                         "999999999999999",
+                                         "0.1",
+                                         "0,1",
+                                         "1,5",
+                                         "1.5",
+                                         "2147483647.5",
+                                         "-2147483648.5",
+                                         "0",
+                                         "-0",
+                                         "1E400",
+                                         " 7 ",
+                                         "3",
+                                         "2",
+                                         "-1",
+                                         "1E200",
+                                         "1e-200",
+                                         "0.5",
+                                         "12345678901234567890",
+                                         "+5",
+                                         ".5",
+                                         "5.",
+                                         "1E",
+                                         "-",
+                                         "4294967296",
+                                         "9.99999999999999E-5"};
 constexpr std::string_view kCyrillic[] = {"пет", "ПЪРВО ЧИСЛО", "х", "Е", "Просто пишете", "щ"};
-constexpr std::string_view kEmoji[] = {"😀", "👍🏽", "🇧🇬", "👨‍👩‍👧", "🔥5", "∞", "NaN", "inf", "-inf"};
-constexpr std::string_view kControls[] = {
-    std::string_view("\0", 1), "\t", "\n", "\r\n", "\x01", "\x7f", "\xE2\x80\xA8", "\xEF\xBB\xBF",
-    "\xE2\x80\xAE", "\xC2\xA0", "\xE2\x80\x8B"};
+constexpr std::string_view kEmoji[] = {"😀",   "👍🏽", "🇧🇬",  "👨‍👩‍👧", "🔥5", "∞",
+                                       "NaN", "inf",      "-inf"};
+constexpr std::string_view kControls[] = {std::string_view("\0", 1),
+                                          "\t",
+                                          "\n",
+                                          "\r\n",
+                                          "\x01",
+                                          "\x7f",
+                                          "\xE2\x80\xA8",
+                                          "\xEF\xBB\xBF",
+                                          "\xE2\x80\xAE",
+                                          "\xC2\xA0",
+                                          "\xE2\x80\x8B"};
 constexpr std::string_view kOperatorsAndKeywords[] = {
-    "+", "-", "_", "*", "x", ".", "/", ":", "\\", "X", "×", "÷", " ", "hi", "HI", "Hi", "velimort",
-    "METALLICA", "metallica", "KORN", "GUANO APES", "nirvana"};
+    "+",        "-",         "_",         "*",    "x",          ".",      "/",  ":",
+    "\\",       "X",         "×",         "÷",    " ",          "hi",     "HI", "Hi",
+    "velimort", "METALLICA", "metallica", "KORN", "GUANO APES", "nirvana"};
 
 std::string Text(Reader& in, int depth = 0) {
   switch (in.Byte() % 8) {
@@ -149,7 +188,8 @@ std::vector<std::string> ClickHandlersOf(const WindowModel& model) {
       handlers.insert(tavro::layout::HandlerOf(bar.name));
       for (const auto& entry : bar.entries) handlers.insert(tavro::layout::HandlerOf(entry.name));
     }
-    for (const auto& button : layout->buttons) handlers.insert(tavro::layout::HandlerOf(button.name));
+    for (const auto& button : layout->buttons)
+      handlers.insert(tavro::layout::HandlerOf(button.name));
   }
   return {handlers.begin(), handlers.end()};
 }
@@ -180,12 +220,16 @@ struct NamedCell {
 
 std::vector<NamedCell> CellsOf(WindowModel& model) {
   if (auto* form1 = dynamic_cast<tavro::Form1*>(&model)) {
-    return {{"AnswerCell",
-             &form1->AnswerCell(),
-             {"Command1_Click", "Command2_Click", "Command3_Click", "Command4_Click", "Command8_Click"},
-             true},
-            {"RootCell", &form1->RootCell(), {"Command8_Click"}, false},
-            {"MemoryCell", &form1->MemoryCell(), {"Command10_Click", "Command12_Click", "Command14_Click"}, false}};
+    return {
+        {"AnswerCell",
+         &form1->AnswerCell(),
+         {"Command1_Click", "Command2_Click", "Command3_Click", "Command4_Click", "Command8_Click"},
+         true},
+        {"RootCell", &form1->RootCell(), {"Command8_Click"}, false},
+        {"MemoryCell",
+         &form1->MemoryCell(),
+         {"Command10_Click", "Command12_Click", "Command14_Click"},
+         false}};
   }
   if (auto* form4 = dynamic_cast<tavro::Form4*>(&model)) {
     return {{"ProductCell", &form4->ProductCell(), {"Command6_Click"}, false}};
@@ -206,7 +250,8 @@ struct WindowSnapshot {
 
 class Session {
  public:
-  explicit Session(DecimalSeparator separator) : separator_(separator), shell_(windows_, separator, clipboard_) {
+  explicit Session(DecimalSeparator separator)
+      : separator_(separator), shell_(windows_, separator, clipboard_) {
     shell_.Start();
   }
 
@@ -216,7 +261,8 @@ class Session {
     const int action = in.Byte() % 6;
     switch (action) {
       case 0:
-        shell_.OpenWindow(tavro::shell::WindowNames()[in.Byte() % tavro::shell::WindowNames().size()]);
+        shell_.OpenWindow(
+            tavro::shell::WindowNames()[in.Byte() % tavro::shell::WindowNames().size()]);
         break;
       case 1:    // type a text into a field
       case 2: {  // or append one to what the field holds
@@ -266,7 +312,8 @@ class Session {
     std::vector<TextField*> fields;
     for (std::string_view name : OpenWindows()) {
       WindowModel* model = shell_.Model(name);
-      for (const TextField& field : model->fields()) fields.push_back(model->FindField(field.name()));
+      for (const TextField& field : model->fields())
+        fields.push_back(model->FindField(field.name()));
     }
     return fields;
   }
@@ -279,7 +326,8 @@ class Session {
       WindowModel* model = shell_.Model(name);
       if (model == nullptr) continue;
       for (const TextField& field : model->fields()) window.fields.push_back(field.text());
-      for (const NamedCell& cell : CellsOf(*model)) window.cells.push_back(CellState::Of(*cell.cell, separator_));
+      for (const NamedCell& cell : CellsOf(*model))
+        window.cells.push_back(CellState::Of(*cell.cell, separator_));
     }
     return snapshot;
   }
@@ -287,13 +335,14 @@ class Session {
   void Click(Reader& in) {
     std::vector<std::pair<std::string_view, std::string>> clicks;
     for (std::string_view name : OpenWindows()) {
-      for (std::string& handler : ClickHandlersOf(*shell_.Model(name))) clicks.emplace_back(name, std::move(handler));
+      for (std::string& handler : ClickHandlersOf(*shell_.Model(name)))
+        clicks.emplace_back(name, std::move(handler));
     }
     if (clicks.empty()) return;
     const auto& [window, handler] = clicks[in.Byte() % clicks.size()];
     const auto before = Snapshot();
-    TAVRO_FUZZ_CHECK(shell_.Invoke(window, handler), "%.*s refused its own %s", static_cast<int>(window.size()),
-                     window.data(), handler.c_str());
+    TAVRO_FUZZ_CHECK(shell_.Invoke(window, handler), "%.*s refused its own %s",
+                     static_cast<int>(window.size()), window.data(), handler.c_str());
     CheckFields();
     CheckCells(window, handler, before);
     CheckHandler(window, handler, before);
@@ -306,11 +355,12 @@ class Session {
       if (model == nullptr) continue;
       for (const TextField& field : model->fields()) {
         const std::optional<std::size_t> characters = Utf8Characters(field.text());
-        TAVRO_FUZZ_CHECK(characters.has_value(), "%s.%s holds malformed UTF-8 (%zu bytes)", model->name().c_str(),
-                         field.name().c_str(), field.text().size());
+        TAVRO_FUZZ_CHECK(characters.has_value(), "%s.%s holds malformed UTF-8 (%zu bytes)",
+                         model->name().c_str(), field.name().c_str(), field.text().size());
         if (field.max_length()) {
-          TAVRO_FUZZ_CHECK(*characters <= *field.max_length(), "%s.%s holds %zu characters, more than %zu",
-                           model->name().c_str(), field.name().c_str(), *characters, *field.max_length());
+          TAVRO_FUZZ_CHECK(*characters <= *field.max_length(),
+                           "%s.%s holds %zu characters, more than %zu", model->name().c_str(),
+                           field.name().c_str(), *characters, *field.max_length());
         }
       }
     }
@@ -320,10 +370,10 @@ class Session {
     if (!shell_.Running()) return;
     const std::vector<std::string_view> open = OpenWindows();
     const std::string_view help = tavro::shell::NameOf(tavro::shell::kHelpWindow);
-    const auto modes =
-        std::count_if(open.begin(), open.end(), [help](std::string_view name) { return name != help; });
-    TAVRO_FUZZ_CHECK(modes <= 1 && !open.empty(), "%zu windows open, %td of them modes, while running",
-                     open.size(), modes);
+    const auto modes = std::count_if(open.begin(), open.end(),
+                                     [help](std::string_view name) { return name != help; });
+    TAVRO_FUZZ_CHECK(modes <= 1 && !open.empty(),
+                     "%zu windows open, %td of them modes, while running", open.size(), modes);
   }
 
   // Cells hold finite numbers, change only through the clicks that store into
@@ -343,8 +393,8 @@ class Session {
         const CellState& cell = now.cells[i];
         const char* const cell_name = cells[i].name.c_str();
         if (cell.kind == CellState::Kind::Number) {
-          TAVRO_FUZZ_CHECK(std::isfinite(cell.number), "%s.%s holds %g", model->name().c_str(), cell_name,
-                           cell.number);
+          TAVRO_FUZZ_CHECK(std::isfinite(cell.number), "%s.%s holds %g", model->name().c_str(),
+                           cell_name, cell.number);
         }
         if (then.state == WindowState::NotCreated) {
           TAVRO_FUZZ_CHECK(cell.kind == CellState::Kind::Empty, "%s.%s not empty when created",
@@ -360,11 +410,13 @@ class Session {
                          "%s.%s emptied by %s", model->name().c_str(), cell_name, handler.c_str());
       }
       if (now.state == WindowState::Open && then.state != WindowState::Open) {
-        TAVRO_FUZZ_CHECK(std::all_of(now.fields.begin(), now.fields.end(), [](const std::string& text) { return text.empty(); }),
+        TAVRO_FUZZ_CHECK(std::all_of(now.fields.begin(), now.fields.end(),
+                                     [](const std::string& text) { return text.empty(); }),
                          "%s opened with a field that is not empty", model->name().c_str());
       } else if (name != window) {
         TAVRO_FUZZ_CHECK(then.fields == now.fields, "a click of %.*s.%s changed the fields of %s",
-                         static_cast<int>(window.size()), window.data(), handler.c_str(), model->name().c_str());
+                         static_cast<int>(window.size()), window.data(), handler.c_str(),
+                         model->name().c_str());
       }
     }
   }
@@ -385,54 +437,70 @@ class Session {
   void CheckHandler(std::string_view window, const std::string& handler,
                     const std::map<std::string_view, WindowSnapshot>& before) {
     WindowModel* model = shell_.Model(window);
-    if (model == nullptr || shell_.StateOf(window) != WindowState::Open || !model->HasOperation(handler)) return;
+    if (model == nullptr || shell_.StateOf(window) != WindowState::Open ||
+        !model->HasOperation(handler))
+      return;
     const WindowSnapshot& then = before.at(window);
     const auto& fields = model->fields();
-    const bool copies_text = (window == "Form1" && (handler == "Command11_Click" || handler == "Command13_Click")) ||
-                             (window == "Form2" && handler == "Command15_Click");
+    const bool copies_text =
+        (window == "Form1" && (handler == "Command11_Click" || handler == "Command13_Click")) ||
+        (window == "Form2" && handler == "Command15_Click");
     std::size_t i = 0;
     for (const TextField& field : fields) {
       const std::string& old = then.fields[i++];
       if (field.text() == old || copies_text) continue;
-      TAVRO_FUZZ_CHECK(field.text().empty() || IsNumberText(field.text()) || IsKeywordReply(field.text()),
-                       "%.*s.%s wrote \"%.60s\" into %s", static_cast<int>(window.size()), window.data(),
-                       handler.c_str(), field.text().c_str(), field.name().c_str());
+      TAVRO_FUZZ_CHECK(
+          field.text().empty() || IsNumberText(field.text()) || IsKeywordReply(field.text()),
+          "%.*s.%s wrote \"%.60s\" into %s", static_cast<int>(window.size()), window.data(),
+          handler.c_str(), field.text().c_str(), field.name().c_str());
       // Find fills empty fields only.
       const bool find = (window == "Form3" && handler == "Command3_Click") ||
                         (window == "Form4" && handler == "Command6_Click");
-      TAVRO_FUZZ_CHECK(!find || old.empty(), "Find overwrote %s.%s", model->name().c_str(), field.name().c_str());
+      TAVRO_FUZZ_CHECK(!find || old.empty(), "Find overwrote %s.%s", model->name().c_str(),
+                       field.name().c_str());
     }
 
     if (auto* form1 = dynamic_cast<tavro::Form1*>(model)) {
       const std::string answer = form1->AnswerCell().AsText(separator_);
-      if (handler == "Command1_Click" || handler == "Command2_Click" || handler == "Command3_Click" ||
-          handler == "Command4_Click" || handler == "Command8_Click") {
-        TAVRO_FUZZ_CHECK(form1->Text3().text() == answer, "Text3 \"%.60s\" is not the answer \"%s\" after %s",
+      if (handler == "Command1_Click" || handler == "Command2_Click" ||
+          handler == "Command3_Click" || handler == "Command4_Click" ||
+          handler == "Command8_Click") {
+        TAVRO_FUZZ_CHECK(form1->Text3().text() == answer,
+                         "Text3 \"%.60s\" is not the answer \"%s\" after %s",
                          form1->Text3().text().c_str(), answer.c_str(), handler.c_str());
       }
       if (handler == "Command8_Click") {
-        TAVRO_FUZZ_CHECK(CellState::Of(form1->AnswerCell(), separator_) == CellState::Of(form1->RootCell(), separator_),
+        TAVRO_FUZZ_CHECK(CellState::Of(form1->AnswerCell(), separator_) ==
+                             CellState::Of(form1->RootCell(), separator_),
                          "after SQR the answer is not the last square root");
         if (form1->RootCell().HoldsNumber()) {
-          TAVRO_FUZZ_CHECK(!(form1->RootCell().AsNumber(separator_) < 0.0), "a negative square root");
+          TAVRO_FUZZ_CHECK(!(form1->RootCell().AsNumber(separator_) < 0.0),
+                           "a negative square root");
         }
       }
-      if (handler == "Command10_Click" || handler == "Command12_Click" || handler == "Command14_Click") {
-        const TextField& stored =
-            handler == "Command10_Click" ? form1->Text1() : handler == "Command12_Click" ? form1->Text2() : form1->Text3();
-        TAVRO_FUZZ_CHECK(form1->MemoryCell().HoldsText() && form1->MemoryCell().AsText(separator_) == stored.text(),
+      if (handler == "Command10_Click" || handler == "Command12_Click" ||
+          handler == "Command14_Click") {
+        const TextField& stored = handler == "Command10_Click"   ? form1->Text1()
+                                  : handler == "Command12_Click" ? form1->Text2()
+                                                                 : form1->Text3();
+        TAVRO_FUZZ_CHECK(form1->MemoryCell().HoldsText() &&
+                             form1->MemoryCell().AsText(separator_) == stored.text(),
                          "MEM did not store the text of %s", stored.name().c_str());
       }
-      if (handler == "Command5_Click") TAVRO_FUZZ_CHECK(form1->Text3().text().empty(), "Send top left Text3");
+      if (handler == "Command5_Click")
+        TAVRO_FUZZ_CHECK(form1->Text3().text().empty(), "Send top left Text3");
     }
     if (window == "Form2" && handler == "Command15_Click" && Utf8Characters(clipboard_.text) &&
         clipboard_.text.find('\0') == std::string::npos) {
-      TAVRO_FUZZ_CHECK(model->FindField("Text1")->text() == clipboard_.text, "Paste did not copy the clipboard");
+      TAVRO_FUZZ_CHECK(model->FindField("Text1")->text() == clipboard_.text,
+                       "Paste did not copy the clipboard");
     }
     if (auto* form6 = dynamic_cast<tavro::Form6*>(model)) {
-      if (handler == "Command1_Click") TAVRO_FUZZ_CHECK(!form6->Text6().text().empty(), "row 1 left Text6 empty");
+      if (handler == "Command1_Click")
+        TAVRO_FUZZ_CHECK(!form6->Text6().text().empty(), "row 1 left Text6 empty");
       if (handler == "Command2_Click") {
-        const double total = form6->Total().HoldsNumber() ? form6->Total().AsNumber(separator_) : 0.0;
+        const double total =
+            form6->Total().HoldsNumber() ? form6->Total().AsNumber(separator_) : 0.0;
         TAVRO_FUZZ_CHECK(form6->Text14().text() == tavro::TextFromNumber(total, separator_),
                          "Text14 \"%.60s\" is not the total", form6->Text14().text().c_str());
       }

@@ -29,8 +29,8 @@ using tavro::DecimalSeparator;
 // when that rounding lies beyond the largest double.
 std::optional<double> Rounded(double x, int significant_digits) {
   char buffer[64];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific,
-                                     significant_digits - 1);
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, x,
+                                     std::chars_format::scientific, significant_digits - 1);
   double rounded = 0.0;
   const auto read = std::from_chars(buffer, written.ptr, rounded);
   if (read.ec == std::errc::result_out_of_range) return std::nullopt;
@@ -73,19 +73,20 @@ const char* LayoutFault(std::string_view text, char separator, int significant_d
   if (digits.size() > 1 && digits.front() == '0' && point != 1) return "a leading zero";
   // The zeros that end a whole number are not significant digits.
   const auto first_significant = digits.find_first_not_of('0');
-  if (first_significant != std::string::npos &&
-      digits.find_last_not_of('0') - first_significant >= static_cast<std::size_t>(significant_digits)) {
+  if (first_significant != std::string::npos && digits.find_last_not_of('0') - first_significant >=
+                                                    static_cast<std::size_t>(significant_digits)) {
     return "too many significant digits";
   }
   return nullptr;
 }
 
-void CheckText(double x, DecimalSeparator separator, int significant_digits, const std::string& text) {
+void CheckText(double x, DecimalSeparator separator, int significant_digits,
+               const std::string& text) {
   const char* const fault = LayoutFault(text, separator.symbol, significant_digits);
   // The layout admits no letter but E and no separator but the locale's, so
   // neither "inf", "nan" nor the other locale's separator gets through.
-  TAVRO_FUZZ_CHECK(fault == nullptr, "%a with %d digits written as \"%s\": %s", x, significant_digits,
-                   text.c_str(), fault);
+  TAVRO_FUZZ_CHECK(fault == nullptr, "%a with %d digits written as \"%s\": %s", x,
+                   significant_digits, text.c_str(), fault);
   if (x == 0.0) TAVRO_FUZZ_CHECK(text == "0", "zero written as \"%s\"", text.c_str());
 
   const CheckedNumber read = tavro::NumberFromText(text, separator);
@@ -105,7 +106,8 @@ void CheckText(double x, DecimalSeparator separator, int significant_digits, con
     // Rounded to nearest, x would leave the doubles: the text must still be a
     // number no larger than x and no more than one unit of its last digit
     // below it.
-    const double unit = std::pow(10.0, std::numeric_limits<double>::max_exponent10 + 1 - significant_digits);
+    const double unit =
+        std::pow(10.0, std::numeric_limits<double>::max_exponent10 + 1 - significant_digits);
     TAVRO_FUZZ_CHECK(std::fabs(value) <= std::fabs(x) && std::fabs(x) - std::fabs(value) <= unit &&
                          std::signbit(value) == std::signbit(x),
                      "\"%s\" reads back as %.17g, too far from %.17g", text.c_str(), value, x);
@@ -119,7 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::memcpy(&bits, data, size < sizeof bits ? size : sizeof bits);
   const double x = std::bit_cast<double>(bits);
   if (!std::isfinite(x)) return 0;
-  for (const DecimalSeparator separator : {DecimalSeparator::FullStop(), DecimalSeparator::Comma()}) {
+  for (const DecimalSeparator separator :
+       {DecimalSeparator::FullStop(), DecimalSeparator::Comma()}) {
     CheckText(x, separator, tavro::kSignificantDigits, tavro::TextFromNumber(x, separator));
     for (int digits = 1; digits <= tavro::kSignificantDigits; ++digits) {
       CheckText(x, separator, digits, tavro::TextFromNumber(x, separator, digits));

@@ -1,13 +1,13 @@
 #include "program_run.h"
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
 #include <csignal>
 #include <fstream>
 #include <stdexcept>
 #include <thread>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 extern char** environ;
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <optional>
 #include <string>
-
-#include <sys/types.h>
 
 #include "window_watch.h"
 

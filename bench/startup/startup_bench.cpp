@@ -123,7 +123,9 @@ Options Parse(int argc, char* argv[]) {
     }
   }
   if (options.tavro.empty() || options.floor.empty() || options.runs < 1)
-    throw std::runtime_error("usage: tavro_startup_bench --tavro PATH --floor PATH [--runs N] [--samples FILE] [--cold-switch]");
+    throw std::runtime_error(
+        "usage: tavro_startup_bench --tavro PATH --floor PATH [--runs N] [--samples FILE] "
+        "[--cold-switch]");
   return options;
 }
 
@@ -145,23 +147,31 @@ void PrintTable(const Series& tavro, const Series& floor, int runs) {
   const double switch_f = floor.MedianOf(&Sample::switch_ms);
   const auto met = [](bool ok) { return ok ? "yes" : "**no**"; };
 
-  std::printf("| Median of %d runs each | Tavro | Floor | Tavro against floor | Goal | Met |\n", runs);
+  std::printf("| Median of %d runs each | Tavro | Floor | Tavro against floor | Goal | Met |\n",
+              runs);
   std::printf("|---|---:|---:|---:|---:|---|\n");
-  std::printf("| Start-up: exec to first window mapped | %.1f ms | %.1f ms | %.2fx | at most 1.10x | %s |\n",
-              startup_t, startup_f, startup_t / startup_f, met(startup_t <= 1.10 * startup_f));
-  std::printf("| Peak resident memory once shown | %.1f MiB | %.1f MiB | %+.1f MiB | at most +2 MiB | %s |\n",
-              peak_t, peak_f, peak_t - peak_f, met(peak_t <= peak_f + 2.0));
-  std::printf("| Ctrl+T to the next window mapped | %.1f ms | %.1f ms | %.2fx | at most 1.50x | %s |\n", switch_t,
-              switch_f, switch_t / switch_f, met(switch_t <= 1.5 * switch_f));
+  std::printf(
+      "| Start-up: exec to first window mapped | %.1f ms | %.1f ms | %.2fx | at most 1.10x | %s "
+      "|\n",
+      startup_t, startup_f, startup_t / startup_f, met(startup_t <= 1.10 * startup_f));
+  std::printf(
+      "| Peak resident memory once shown | %.1f MiB | %.1f MiB | %+.1f MiB | at most +2 MiB | %s "
+      "|\n",
+      peak_t, peak_f, peak_t - peak_f, met(peak_t <= peak_f + 2.0));
+  std::printf(
+      "| Ctrl+T to the next window mapped | %.1f ms | %.1f ms | %.2fx | at most 1.50x | %s |\n",
+      switch_t, switch_f, switch_t / switch_f, met(switch_t <= 1.5 * switch_f));
   std::fflush(stdout);
 
   // The spread, for judging the medians, on the error stream.
   for (const Series* series : {&tavro, &floor}) {
     const auto startup = series->Of(&Sample::startup_ms);
     const auto switches = series->Of(&Sample::switch_ms);
-    std::fprintf(stderr, "%s: start-up quartiles %.1f / %.1f / %.1f ms, switch quartiles %.1f / %.1f / %.1f ms\n",
-                 series->name.c_str(), Quantile(startup, 0.25), Median(startup), Quantile(startup, 0.75),
-                 Quantile(switches, 0.25), Median(switches), Quantile(switches, 0.75));
+    std::fprintf(
+        stderr,
+        "%s: start-up quartiles %.1f / %.1f / %.1f ms, switch quartiles %.1f / %.1f / %.1f ms\n",
+        series->name.c_str(), Quantile(startup, 0.25), Median(startup), Quantile(startup, 0.75),
+        Quantile(switches, 0.25), Median(switches), Quantile(switches, 0.75));
   }
 }
 

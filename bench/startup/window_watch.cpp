@@ -1,14 +1,14 @@
 #include "window_watch.h"
 
+#include <poll.h>
+#include <xcb/xtest.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
-
-#include <poll.h>
-#include <xcb/xtest.h>
 
 namespace tavro::bench {
 
@@ -43,12 +43,14 @@ WindowWatch::WindowWatch(const std::string& display) {
 
   constexpr const char* kPidAtom = "_NET_WM_PID";
   auto atom = Owned(xcb_intern_atom_reply(
-      connection_, xcb_intern_atom(connection_, 0, static_cast<uint16_t>(std::strlen(kPidAtom)), kPidAtom),
+      connection_,
+      xcb_intern_atom(connection_, 0, static_cast<uint16_t>(std::strlen(kPidAtom)), kPidAtom),
       nullptr));
   if (!atom) throw std::runtime_error("the X server refused an atom");
   wm_pid_ = atom->atom;
 
-  auto extension = Owned(xcb_test_get_version_reply(connection_, xcb_test_get_version(connection_, 2, 2), nullptr));
+  auto extension = Owned(
+      xcb_test_get_version_reply(connection_, xcb_test_get_version(connection_, 2, 2), nullptr));
   if (!extension) throw std::runtime_error("the X server has no XTest extension");
 }
 
@@ -56,13 +58,15 @@ WindowWatch::~WindowWatch() {
   if (connection_) xcb_disconnect(connection_);
 }
 
-std::optional<MappedWindow> WindowWatch::WaitForMap(pid_t pid, xcb_window_t except, Clock::time_point deadline) {
+std::optional<MappedWindow> WindowWatch::WaitForMap(pid_t pid, xcb_window_t except,
+                                                    Clock::time_point deadline) {
   const int fd = xcb_get_file_descriptor(connection_);
   while (true) {
     // Notices already read off the connection come first; then wait for more.
     xcb_generic_event_t* raw = xcb_poll_for_queued_event(connection_);
     if (!raw) {
-      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
       if (left <= 0) return std::nullopt;
       pollfd watched{fd, POLLIN, 0};
       const int ready = poll(&watched, 1, static_cast<int>(left) + 1);
@@ -111,8 +115,10 @@ Clock::time_point WindowWatch::Press(xcb_keysym_t keysym, bool control) {
 
 std::optional<pid_t> WindowWatch::PidOf(xcb_window_t window) {
   auto reply = Owned(xcb_get_property_reply(
-      connection_, xcb_get_property(connection_, 0, window, wm_pid_, XCB_ATOM_CARDINAL, 0, 1), nullptr));
-  if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) return std::nullopt;
+      connection_, xcb_get_property(connection_, 0, window, wm_pid_, XCB_ATOM_CARDINAL, 0, 1),
+      nullptr));
+  if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4)
+    return std::nullopt;
   return static_cast<pid_t>(*static_cast<const uint32_t*>(xcb_get_property_value(reply.get())));
 }
 
@@ -120,14 +126,15 @@ xcb_keycode_t WindowWatch::KeycodeOf(xcb_keysym_t keysym) {
   const xcb_setup_t* setup = xcb_get_setup(connection_);
   const uint8_t first = setup->min_keycode;
   const uint8_t count = static_cast<uint8_t>(setup->max_keycode - setup->min_keycode + 1);
-  auto mapping = Owned(
-      xcb_get_keyboard_mapping_reply(connection_, xcb_get_keyboard_mapping(connection_, first, count), nullptr));
+  auto mapping = Owned(xcb_get_keyboard_mapping_reply(
+      connection_, xcb_get_keyboard_mapping(connection_, first, count), nullptr));
   if (!mapping) throw std::runtime_error("the X server sent no keyboard mapping");
   const xcb_keysym_t* symbols = xcb_get_keyboard_mapping_keysyms(mapping.get());
   const int per_key = mapping->keysyms_per_keycode;
   for (int code = 0; code < count; ++code)
     for (int level = 0; level < per_key; ++level)
-      if (symbols[code * per_key + level] == keysym) return static_cast<xcb_keycode_t>(first + code);
+      if (symbols[code * per_key + level] == keysym)
+        return static_cast<xcb_keycode_t>(first + code);
   throw std::runtime_error("no key gives the keysym " + std::to_string(keysym));
 }
 

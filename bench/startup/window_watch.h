@@ -1,12 +1,12 @@
 #pragma once
 
+#include <sys/types.h>
+#include <xcb/xcb.h>
+
 #include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
-
-#include <sys/types.h>
-#include <xcb/xcb.h>
 
 namespace tavro::bench {
 
@@ -33,7 +33,8 @@ class WindowWatch {
   // mapped; menus, tooltips and other override-redirect windows do not count.
   // The time is taken as the map notice is read, before anything is asked of
   // the server. Nothing when the deadline passes first.
-  std::optional<MappedWindow> WaitForMap(pid_t pid, xcb_window_t except, Clock::time_point deadline);
+  std::optional<MappedWindow> WaitForMap(pid_t pid, xcb_window_t except,
+                                         Clock::time_point deadline);
 
   // Forgets every notice received so far (windows of earlier runs).
   void Drain();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include <sys/types.h>
+
+#include <string>
 
 namespace tavro::bench {
 

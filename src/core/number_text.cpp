@@ -24,7 +24,8 @@ constexpr char kBlank = ' ';
   if (exponent_at != std::string_view::npos) {
     std::string_view digits = number.substr(exponent_at + 1);
     const bool negative = !digits.empty() && digits.front() == '-';
-    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+      digits.remove_prefix(1);
     const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
     if (ec == std::errc::result_out_of_range) exponent = std::numeric_limits<long long>::max() / 2;
     if (negative) exponent = -exponent;
@@ -69,7 +70,8 @@ CheckedNumber NumberFromText(std::string_view text, DecimalSeparator separator) 
   text = text.substr(first, text.find_last_not_of(kBlank) - first + 1);
   if (text.front() == '+') {
     text.remove_prefix(1);
-    if (!text.empty() && text.front() == '-') return CheckedNumber::Failed(FailureKind::TypeMismatch);
+    if (!text.empty() && text.front() == '-')
+      return CheckedNumber::Failed(FailureKind::TypeMismatch);
   }
   if (separator.symbol == '.') return Parse(text);
   // std::from_chars reads only the full stop: a copy has it in place of the
@@ -104,8 +106,7 @@ std::string LayOut(std::string_view scientific, DecimalSeparator separator) {
   std::from_chars(exponent_digits, scientific.data() + scientific.size(), exponent);
   // The first digit, which is not 0, and the others, after the full stop.
   const char first = scientific[negative];
-  std::string_view rest =
-      scientific.substr(0, e).substr(std::min<std::size_t>(negative + 2, e));
+  std::string_view rest = scientific.substr(0, e).substr(std::min<std::size_t>(negative + 2, e));
   rest = rest.substr(0, rest.find_last_not_of('0') + 1);
 
   std::array<char, 40> buffer;
@@ -119,8 +120,8 @@ std::string LayOut(std::string_view scientific, DecimalSeparator separator) {
     }
     *out++ = 'E';
     *out++ = exponent < 0 ? '-' : '+';
-    out = std::to_chars(out, buffer.data() + buffer.size(), exponent < 0 ? -exponent : exponent)
-              .ptr;
+    out =
+        std::to_chars(out, buffer.data() + buffer.size(), exponent < 0 ? -exponent : exponent).ptr;
   } else if (exponent < 0) {
     *out++ = '0';
     *out++ = separator.symbol;
@@ -155,8 +156,8 @@ std::string_view Scientific(std::array<char, 32>& buffer, double x, int signific
     const bool negative = text.front() == '-';
     const auto e = text.find('e');
     std::array<char, 24> digits{};
-    char* const digits_end = std::remove_copy(text.begin() + negative, text.begin() + e,
-                                              digits.begin(), '.');
+    char* const digits_end =
+        std::remove_copy(text.begin() + negative, text.begin() + e, digits.begin(), '.');
     std::uint64_t mantissa = 0;
     std::from_chars(digits.data(), digits_end, mantissa);
     const std::string exponent(text.substr(e));

@@ -76,8 +76,9 @@ std::size_t CountCharacters(std::string_view text) {
 
 std::string_view FirstCharacters(std::string_view text, std::size_t count) {
   std::size_t seen = 0;
-  const auto end = std::find_if(text.begin(), text.end(),
-                                [&](char byte) { return StartsCharacter(byte) && seen++ == count; });
+  const auto end = std::find_if(text.begin(), text.end(), [&](char byte) {
+    return StartsCharacter(byte) && seen++ == count;
+  });
   return text.substr(0, static_cast<std::size_t>(end - text.begin()));
 }
 

@@ -13,7 +13,8 @@ double ValueCell::AsNumber(DecimalSeparator separator) const {
 }
 
 std::string ValueCell::AsText(DecimalSeparator separator) const {
-  if (const auto* number = std::get_if<double>(&content_)) return TextFromNumber(*number, separator);
+  if (const auto* number = std::get_if<double>(&content_))
+    return TextFromNumber(*number, separator);
   if (const auto* text = std::get_if<std::string>(&content_)) return *text;
   return {};
 }

@@ -5,8 +5,9 @@
 namespace tavro {
 
 TextField* WindowModel::FindField(std::string_view field_name) {
-  const auto found = std::find_if(fields_.begin(), fields_.end(),
-                                  [&](const TextField& field) { return field.name() == field_name; });
+  const auto found = std::find_if(fields_.begin(), fields_.end(), [&](const TextField& field) {
+    return field.name() == field_name;
+  });
   return found == fields_.end() ? nullptr : &*found;
 }
 

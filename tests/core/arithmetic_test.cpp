@@ -1,10 +1,11 @@
+#include "core/arithmetic.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <limits>
 
-#include "core/arithmetic.h"
 #include "core/failure.h"
 
 namespace tavro {

@@ -1,8 +1,8 @@
+#include "core/handler_run.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "core/handler_run.h"
 
 namespace tavro {
 namespace {

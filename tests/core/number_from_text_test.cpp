@@ -57,12 +57,12 @@ TEST_P(FailsToRead, WithTypeMismatchUnderBothSeparators) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    NotNumbers, FailsToRead,
-    ::testing::Values("", " ", "     ", "a", "E", "e5", "-", "+", ".", ",", "1e", "1e+", "1E-",
-                      "--1", "+-1", "-+1", "++1", "1-", "1 2", "1..2", "1,,2", "inf", "-inf",
-                      "nan", "infinity", "0x10", "1e5.5", "\t1", "1\n", "١٢", "12€",
-                      "ПЪРВО", "😀", "1😀", "1_000", "1'000"));
+INSTANTIATE_TEST_SUITE_P(NotNumbers, FailsToRead,
+                         ::testing::Values("", " ", "     ", "a", "E", "e5", "-", "+", ".", ",",
+                                           "1e", "1e+", "1E-", "--1", "+-1", "-+1", "++1", "1-",
+                                           "1 2", "1..2", "1,,2", "inf", "-inf", "nan", "infinity",
+                                           "0x10", "1e5.5", "\t1", "1\n", "١٢", "12€", "ПЪРВО", "😀",
+                                           "1😀", "1_000", "1'000"));
 
 TEST(NumberFromText, TheOtherLocalesSeparatorIsNotANumber) {
   EXPECT_FALSE(NumberFromText("1,5", kEn).ok());
@@ -73,7 +73,11 @@ TEST(NumberFromText, TheOtherLocalesSeparatorIsNotANumber) {
 
 TEST(NumberFromText, AnEmbeddedNulIsNotPartOfANumber) {
   EXPECT_FALSE(NumberFromText(std::string("1\0", 2), kEn).ok());
-  EXPECT_FALSE(NumberFromText(std::string("\0" "1", 2), kBg).ok());
+  EXPECT_FALSE(NumberFromText(std::string("\0"
+                                          "1",
+                                          2),
+                              kBg)
+                   .ok());
 }
 
 TEST(NumberFromText, BeyondTheLargestDoubleOverflows) {
@@ -103,8 +107,9 @@ TEST(NumberFromText, MegabyteTextsAreReadOrRejectedWhole) {
   const std::string zeros(4 << 20, '0');
   EXPECT_EQ(NumberFromText(zeros + "1", kEn).value(), 1.0);
   EXPECT_EQ(NumberFromText("0." + zeros + "1E+4194305", kEn).value(), 1.0);
-  EXPECT_EQ(NumberFromText(std::string(4 << 20, ' ') + "3" + std::string(1 << 20, ' '), kBg).value(),
-            3.0);
+  EXPECT_EQ(
+      NumberFromText(std::string(4 << 20, ' ') + "3" + std::string(1 << 20, ' '), kBg).value(),
+      3.0);
   EXPECT_FALSE(NumberFromText(zeros + "x", kEn).ok());
   EXPECT_FALSE(NumberFromText(std::string(4 << 20, '-') + "1", kEn).ok());
   EXPECT_EQ(NumberFromText("1" + zeros, kEn).failure(), FailureKind::Overflow);

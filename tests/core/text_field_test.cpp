@@ -1,8 +1,9 @@
+#include "core/text_field.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "core/text_field.h"
 #include "core/utf8.h"
 
 namespace tavro {

@@ -35,8 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
         Written{2.0 / 3, "0.666666666666667", "0,666666666666667"},
         Written{1.0 / 3, "0.333333333333333", "0,333333333333333"}, Written{1E15, "1E+15", "1E+15"},
         Written{999999999999999, "999999999999999", "999999999999999"},
-        Written{999999999999999.6, "1E+15", "1E+15"}, Written{5, "5", "5"},
-        Written{-1, "-1", "-1"}, Written{0.5, "0.5", "0,5"}, Written{7.5, "7.5", "7,5"},
+        Written{999999999999999.6, "1E+15", "1E+15"}, Written{5, "5", "5"}, Written{-1, "-1", "-1"},
+        Written{0.5, "0.5", "0,5"}, Written{7.5, "7.5", "7,5"},
         Written{-1.23456789012346E+17, "-1.23456789012346E+17", "-1,23456789012346E+17"},
         Written{-2.5E-12, "-2.5E-12", "-2,5E-12"},
         Written{-2.22044604925031E-12, "-2.22044604925031E-12", "-2,22044604925031E-12"},
@@ -87,7 +87,8 @@ TEST(TextFromNumber, NearTheLargestDoubleFewerDigitsAreCutNotCarriedPastIt) {
 // library alone.
 double RoundedTo15Digits(double x) {
   char buffer[64];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
+  const auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
   double rounded = 0;
   std::from_chars(buffer, end.ptr, rounded);
   return rounded;

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "core/utf8.h"
+
+#include <gtest/gtest.h>
 
 namespace tavro {
 namespace {
@@ -40,16 +40,22 @@ TEST_P(Utf8Repair, ReplacesEachIllFormedPartWithOneReplacementCharacter) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, Utf8Repair,
     ::testing::Values(Repair{"", ""}, Repair{"Лице 😀 5", "Лице 😀 5"},
-                      Repair{"caf\xE9", "caf\uFFFD"},                 // Latin-1
-                      Repair{"\xEF\xE5\xF2", "\uFFFD\uFFFD\uFFFD"},   // Windows-1251
-                      Repair{"\xFF\xFE" "5", "\uFFFD\uFFFD" "5"},      // a UTF-16 mark
-                      Repair{"12\xC3", "12\uFFFD"},                   // cut off at the end
-                      Repair{"\xF0\x9F\x98", "\uFFFD"},               // one maximal part
-                      Repair{"\x80" "5", "\uFFFD" "5"},               // stray continuation
-                      Repair{"\xC0\xAF", "\uFFFD\uFFFD"},             // overlong
-                      Repair{"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"},   // a surrogate
+                      Repair{"caf\xE9", "caf\uFFFD"},                // Latin-1
+                      Repair{"\xEF\xE5\xF2", "\uFFFD\uFFFD\uFFFD"},  // Windows-1251
+                      Repair{"\xFF\xFE"
+                             "5",
+                             "\uFFFD\uFFFD"
+                             "5"},                       // a UTF-16 mark
+                      Repair{"12\xC3", "12\uFFFD"},      // cut off at the end
+                      Repair{"\xF0\x9F\x98", "\uFFFD"},  // one maximal part
+                      Repair{"\x80"
+                             "5",
+                             "\uFFFD"
+                             "5"},                                             // stray continuation
+                      Repair{"\xC0\xAF", "\uFFFD\uFFFD"},                      // overlong
+                      Repair{"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"},            // a surrogate
                       Repair{"\xF4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},  // past U+10FFFF
-                      Repair{"\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF"}));  // U+10FFFF itself
+                      Repair{"\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF"}));        // U+10FFFF itself
 
 }  // namespace
 }  // namespace tavro

@@ -1,7 +1,8 @@
+#include "core/value_cell.h"
+
 #include <gtest/gtest.h>
 
 #include "core/failure.h"
-#include "core/value_cell.h"
 
 namespace tavro {
 namespace {

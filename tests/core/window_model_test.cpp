@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "core/window_model.h"
+
+#include <gtest/gtest.h>
 
 namespace tavro {
 namespace {

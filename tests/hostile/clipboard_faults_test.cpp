@@ -59,7 +59,10 @@ TEST_F(PasteFaults, TenMegabytesArriveWholeAndConvert) {
 }
 
 TEST_F(PasteFaults, NulCharactersAreKeptAndAreNoPartOfANumber) {
-  const std::string nul_inside("1\0" "2", 3);
+  const std::string nul_inside(
+      "1\0"
+      "2",
+      3);
   Paste(nul_inside);
   EXPECT_EQ(Text1(), nul_inside);
   program.Click("Form2", "Command1_Click");
@@ -87,17 +90,18 @@ TEST_P(PasteInAnotherEncoding, LeavesValidUtf8InTheField) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bytes, PasteInAnotherEncoding,
-    ::testing::Values("caf\xE9",                 // Latin-1
-                      "\xEF\xE5\xF2",            // Cyrillic in Windows-1251
-                      "\xFF\xFE" "5",             // a UTF-16 byte order mark
-                      "12\xC3",                  // a sequence cut off at the end
-                      "\x80" "5",                // a stray continuation byte
-                      "\xC0\xAF",                // an overlong form
-                      "\xED\xA0\x80",            // a surrogate
-                      "\xF4\x90\x80\x80",        // beyond U+10FFFF
-                      "\xF0\x9F\x98"));          // an emoji without its last byte
+INSTANTIATE_TEST_SUITE_P(Bytes, PasteInAnotherEncoding,
+                         ::testing::Values("caf\xE9",       // Latin-1
+                                           "\xEF\xE5\xF2",  // Cyrillic in Windows-1251
+                                           "\xFF\xFE"
+                                           "5",       // a UTF-16 byte order mark
+                                           "12\xC3",  // a sequence cut off at the end
+                                           "\x80"
+                                           "5",                 // a stray continuation byte
+                                           "\xC0\xAF",          // an overlong form
+                                           "\xED\xA0\x80",      // a surrogate
+                                           "\xF4\x90\x80\x80",  // beyond U+10FFFF
+                                           "\xF0\x9F\x98"));    // an emoji without its last byte
 
 }  // namespace
 }  // namespace tavro::hostile

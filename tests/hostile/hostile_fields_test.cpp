@@ -21,8 +21,9 @@ using ::testing::IsEmpty;
 
 // 1.0000...05 between a megabyte of blanks on each side: reads as 1.
 const std::string& LongOne() {
-  static const std::string text = std::string(1u << 20, ' ') + "1." + std::string(kTenMegabytes - (3u << 20), '0') +
-                                  "5" + std::string(1u << 20, ' ');
+  static const std::string text = std::string(1u << 20, ' ') + "1." +
+                                  std::string(kTenMegabytes - (3u << 20), '0') + "5" +
+                                  std::string(1u << 20, ' ');
   return text;
 }
 // Ten megabytes of digits: a number far beyond the doubles.
@@ -66,14 +67,16 @@ TEST_P(EveryButtonOnTenMegabytes, KeepsFieldsAndCellsSound) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, EveryButtonOnTenMegabytes,
-                         ::testing::Combine(::testing::Values("Form1", "Form2", "Form3", "Form4", "Form6"),
-                                            ::testing::Values(Text::One, Text::Digits, Text::Mixed)));
+INSTANTIATE_TEST_SUITE_P(
+    Windows, EveryButtonOnTenMegabytes,
+    ::testing::Combine(::testing::Values("Form1", "Form2", "Form3", "Form4", "Form6"),
+                       ::testing::Values(Text::One, Text::Digits, Text::Mixed)));
 
 // One result per window computed from ten-megabyte numbers.
 struct LongNumberCase {
   const char* window;
-  std::vector<std::pair<const char*, const char*>> typed;  // field, "1" for the long number or the text itself
+  std::vector<std::pair<const char*, const char*>>
+      typed;  // field, "1" for the long number or the text itself
   const char* operation;
   const char* result_field;
   const char* result;
@@ -86,7 +89,8 @@ TEST_P(LongNumbers, ReadAsTheirValue) {
   Program program;
   WindowModel& window = program.Open(test.window);
   for (const auto& [field, text] : test.typed) {
-    window.FindField(field)->Type(std::string_view(text) == "1" ? std::string_view(LongOne()) : text);
+    window.FindField(field)->Type(std::string_view(text) == "1" ? std::string_view(LongOne())
+                                                                : text);
   }
   program.Click(test.window, test.operation);
   EXPECT_EQ(window.FindField(test.result_field)->text(), test.result);
@@ -94,22 +98,31 @@ TEST_P(LongNumbers, ReadAsTheirValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, LongNumbers,
-    ::testing::Values(LongNumberCase{"Form2", {{"Text1", "1"}}, "Command1_Click", "Text2", "2.54"},
-                      LongNumberCase{"Form3", {{"Text1", "1"}, {"Text2", "1"}}, "Command3_Click", "Text3", "0.5"},
-                      LongNumberCase{"Form4", {{"Text1", "1"}, {"Text2", "1"}, {"Text3", "1"}}, "Command6_Click",
-                                     "Text4", "1"},
-                      LongNumberCase{"Form6",
-                                     {{"Text1", "1"}, {"Text2", "+"}, {"Text3", "1"}, {"Text4", "+"}, {"Text5", "1"}},
-                                     "Command1_Click", "Text6", "3"},
-                      LongNumberCase{"Form6",
-                                     {{"Text7", "1"},
-                                      {"Text8", "+"},
-                                      {"Text9", "1"},
-                                      {"Text10", "*"},
-                                      {"Text11", "1"},
-                                      {"Text12", "+"},
-                                      {"Text13", "1"}},
-                                     "Command2_Click", "Text14", "4"}));
+    ::testing::Values(
+        LongNumberCase{"Form2", {{"Text1", "1"}}, "Command1_Click", "Text2", "2.54"},
+        LongNumberCase{"Form3", {{"Text1", "1"}, {"Text2", "1"}}, "Command3_Click", "Text3", "0.5"},
+        LongNumberCase{"Form4",
+                       {{"Text1", "1"}, {"Text2", "1"}, {"Text3", "1"}},
+                       "Command6_Click",
+                       "Text4",
+                       "1"},
+        LongNumberCase{
+            "Form6",
+            {{"Text1", "1"}, {"Text2", "+"}, {"Text3", "1"}, {"Text4", "+"}, {"Text5", "1"}},
+            "Command1_Click",
+            "Text6",
+            "3"},
+        LongNumberCase{"Form6",
+                       {{"Text7", "1"},
+                        {"Text8", "+"},
+                        {"Text9", "1"},
+                        {"Text10", "*"},
+                        {"Text11", "1"},
+                        {"Text12", "+"},
+                        {"Text13", "1"}},
+                       "Command2_Click",
+                       "Text14",
+                       "4"}));
 
 TEST(LongAnswerInMemory, RecallsAsTheNumberRoundedToTheOperandField) {
   Program program;

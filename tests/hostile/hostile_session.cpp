@@ -15,7 +15,9 @@
 
 namespace tavro::hostile {
 
-Program::Program(DecimalSeparator separator) : shell_(windows_, separator, clipboard) { shell_.Start(); }
+Program::Program(DecimalSeparator separator) : shell_(windows_, separator, clipboard) {
+  shell_.Start();
+}
 
 WindowModel& Program::Open(std::string_view window) {
   EXPECT_TRUE(shell_.OpenWindow(window)) << window;

@@ -16,7 +16,8 @@
 namespace tavro::hostile {
 namespace {
 
-constexpr DecimalSeparator kSeparators[] = {DecimalSeparator::FullStop(), DecimalSeparator::Comma()};
+constexpr DecimalSeparator kSeparators[] = {DecimalSeparator::FullStop(),
+                                            DecimalSeparator::Comma()};
 
 std::string WithSeparator(std::string text, DecimalSeparator separator) {
   for (auto at = text.find('.'); at != std::string::npos; at = text.find('.', at + 1)) {
@@ -35,7 +36,8 @@ class LongNumber : public ::testing::TestWithParam<Reading> {};
 
 TEST_P(LongNumber, ReadsAsItsValue) {
   for (const DecimalSeparator separator : kSeparators) {
-    const CheckedNumber result = NumberFromText(WithSeparator(GetParam().text, separator), separator);
+    const CheckedNumber result =
+        NumberFromText(WithSeparator(GetParam().text, separator), separator);
     ASSERT_TRUE(result.ok()) << GetParam().name << " under " << separator.symbol << ": "
                              << NameOf(result.failure());
     EXPECT_EQ(result.value(), GetParam().value) << GetParam().name << " under " << separator.symbol;

@@ -141,7 +141,8 @@ class Runner {
     if (shell_.StateOf(window) != shell::WindowState::Open) {
       shown.clear();
       for (std::string_view name : shell::WindowNames()) {
-        if (name != shell::NameOf(shell::kHelpWindow) && shell_.StateOf(name) == shell::WindowState::Open) {
+        if (name != shell::NameOf(shell::kHelpWindow) &&
+            shell_.StateOf(name) == shell::WindowState::Open) {
           shown = name;
         }
       }
@@ -163,11 +164,10 @@ class Runner {
 nlohmann::ordered_json ParseScenario(const std::string& text) {
   // Deep nesting is refused while reading: writing such a value out again
   // would recurse once per level.
-  const Json::parser_callback_t refuse_deep_nesting = [](int depth, Json::parse_event_t,
-                                                         Json&) {
+  const Json::parser_callback_t refuse_deep_nesting = [](int depth, Json::parse_event_t, Json&) {
     if (depth > kDeepestNesting) {
-      throw ScenarioError("malformed JSON: nested deeper than " +
-                          std::to_string(kDeepestNesting) + " levels");
+      throw ScenarioError("malformed JSON: nested deeper than " + std::to_string(kDeepestNesting) +
+                          " levels");
     }
     return true;
   };

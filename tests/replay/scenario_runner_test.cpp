@@ -11,7 +11,8 @@ using Json = nlohmann::ordered_json;
 
 Json Replay(const char* scenario) { return RunScenario(Json::parse(scenario)); }
 
-Json Expects(const char* window, std::initializer_list<std::pair<const char*, const char*>> fields) {
+Json Expects(const char* window,
+             std::initializer_list<std::pair<const char*, const char*>> fields) {
   Json steps = Json::array();
   for (const auto& [field, text] : fields) steps.push_back({"expect", window, field, text});
   return steps;
@@ -35,7 +36,8 @@ TEST(ScenarioRunnerTest, ExpectStepsFollowOpenAndClickButNotSet) {
   EXPECT_EQ(out["steps"],
             Concat({Json::array({{"open", "Form1"}}),
                     Expects("Form1", {{"Text1", ""}, {"Text2", ""}, {"Text3", ""}}),
-                    Json::array({{"set", "Form1", "Text1", "2"}, {"set", "Form1", "Text2", "3"},
+                    Json::array({{"set", "Form1", "Text1", "2"},
+                                 {"set", "Form1", "Text2", "3"},
                                  {"click", "Form1", "Command1_Click"}}),
                     Expects("Form1", {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "5"}})}));
 }
@@ -44,13 +46,15 @@ TEST(ScenarioRunnerTest, GivenExpectStepsAreReplacedByWhatTheWindowsShow) {
   const Json out = Replay(R"({"steps": [["expect", "Form1", "Text1", "wrong"],
       ["set", "Form1", "Text1", "4"], ["click", "Form1", "Command8_Click"],
       ["expect", "Form1", "Text3", "wrong"]]})");
-  EXPECT_EQ(out["steps"],
-            Concat({Json::array({{"set", "Form1", "Text1", "4"}, {"click", "Form1", "Command8_Click"}}),
-                    Expects("Form1", {{"Text1", "4"}, {"Text2", ""}, {"Text3", "2"}})}));
+  EXPECT_EQ(
+      out["steps"],
+      Concat({Json::array({{"set", "Form1", "Text1", "4"}, {"click", "Form1", "Command8_Click"}}),
+              Expects("Form1", {{"Text1", "4"}, {"Text2", ""}, {"Text3", "2"}})}));
 }
 
 TEST(ScenarioRunnerTest, AClickThatSwitchesIsFollowedByTheOpenedWindow) {
-  const Json out = Replay(R"({"steps": [["set", "Form1", "Text1", "4"], ["click", "Form1", "f1_Click"]]})");
+  const Json out =
+      Replay(R"({"steps": [["set", "Form1", "Text1", "4"], ["click", "Form1", "f1_Click"]]})");
   EXPECT_EQ(out["steps"],
             Concat({Json::array({{"set", "Form1", "Text1", "4"}, {"click", "Form1", "f1_Click"}}),
                     Expects("Form2", {{"Text1", ""}, {"Text2", ""}})}));
@@ -88,7 +92,8 @@ TEST(ScenarioRunnerTest, TypingStopsAtTheFieldsMaximumLength) {
 }
 
 TEST(ScenarioRunnerTest, AnyTextTheUserTypesComesBackUnchanged) {
-  const std::string odd = "\xD0\x9F\xD0\xB5\xD1\x82 \xF0\x9F\x98\x80 \x01\x7F\t" + std::string(100000, '9');
+  const std::string odd =
+      "\xD0\x9F\xD0\xB5\xD1\x82 \xF0\x9F\x98\x80 \x01\x7F\t" + std::string(100000, '9');
   Json scenario = {{"steps", Json::array({{"open", "Form2"},
                                           {"set", "Form2", "Text1", odd},
                                           {"click", "Form2", "Command1_Click"}})}};
@@ -106,7 +111,8 @@ TEST(ScenarioRunnerTest, TheLocaleAndTheClipboardReachTheWindows) {
 }
 
 TEST(ScenarioRunnerTest, FormattedScenariosReadBackOneStepALine) {
-  const Json out = Replay(R"({"locale": "en", "clipboard": null, "steps": [["click", "Form1", "Command6_Click"]]})");
+  const Json out = Replay(
+      R"({"locale": "en", "clipboard": null, "steps": [["click", "Form1", "Command6_Click"]]})");
   EXPECT_EQ(FormatScenario(out),
             "{\n"
             "  \"locale\": \"en\",\n"
@@ -129,8 +135,8 @@ TEST(ScenarioParseTest, RefusesTextThatIsNotJson) {
 
 TEST(ScenarioParseTest, RefusesDeepNestingWithoutExhaustingTheStack) {
   const std::size_t depth = 1000000;
-  const std::string deep = "{\"steps\": [], \"note\": " + std::string(depth, '[') +
-                           std::string(depth, ']') + "}";
+  const std::string deep =
+      "{\"steps\": [], \"note\": " + std::string(depth, '[') + std::string(depth, ']') + "}";
   EXPECT_THROW(ParseScenario(deep), ScenarioError);
   const std::string shallow = "{\"note\": [[[\"a\"]]], \"steps\": [[\"open\", \"Form2\"]]}";
   EXPECT_EQ(ParseScenario(shallow)["note"][0][0][0], "a");
@@ -148,7 +154,8 @@ TEST_P(RefusedScenarioTest, IsRefusedWithAMessageThatSaysWhy) {
     Replay(GetParam().scenario);
     FAIL() << "accepted";
   } catch (const ScenarioError& error) {
-    EXPECT_NE(std::string(error.what()).find(GetParam().message), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find(GetParam().message), std::string::npos)
+        << error.what();
   }
 }
 
@@ -164,21 +171,24 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{R"({"steps": ["open"]})", "step 1 \"open\": a step is an array"},
         RefusedCase{R"({"steps": [[]]})", "a step is an array"},
         RefusedCase{R"({"steps": [[1, "Form1"]]})", "a step is an array"},
-        RefusedCase{R"({"steps": [["press", "Form1", "Command1_Click"]]})", "unknown step kind \"press\""},
+        RefusedCase{R"({"steps": [["press", "Form1", "Command1_Click"]]})",
+                    "unknown step kind \"press\""},
         RefusedCase{R"({"steps": [["open"]]})", "a step \"open\" has 2 elements"},
         RefusedCase{R"({"steps": [["click", "Form1"]]})", "a step \"click\" has 3 elements"},
         RefusedCase{R"({"steps": [["set", "Form1", "Text1", 2]]})", "element 4 must be a text"}));
 
 INSTANTIATE_TEST_SUITE_P(
     UnknownNames, RefusedScenarioTest,
-    ::testing::Values(
-        RefusedCase{R"({"steps": [["open", "Form7"]]})", "unknown window Form7"},
-        RefusedCase{R"({"steps": [["open", "form1"]]})", "unknown window form1"},
-        RefusedCase{R"({"steps": [["set", "Form1", "Text4", "1"]]})", "Form1 has no field Text4"},
-        RefusedCase{R"({"steps": [["click", "Form1", "Command99_Click"]]})",
-                    "Form1 has no operation Command99_Click"},
-        RefusedCase{R"({"steps": [["click", "Form1", "at_Click"]]})", "Form1 has no operation at_Click"},
-        RefusedCase{R"({"steps": [["click", "Form5", "Command1_Click"]]})", "Form5 has no operation"}));
+    ::testing::Values(RefusedCase{R"({"steps": [["open", "Form7"]]})", "unknown window Form7"},
+                      RefusedCase{R"({"steps": [["open", "form1"]]})", "unknown window form1"},
+                      RefusedCase{R"({"steps": [["set", "Form1", "Text4", "1"]]})",
+                                  "Form1 has no field Text4"},
+                      RefusedCase{R"({"steps": [["click", "Form1", "Command99_Click"]]})",
+                                  "Form1 has no operation Command99_Click"},
+                      RefusedCase{R"({"steps": [["click", "Form1", "at_Click"]]})",
+                                  "Form1 has no operation at_Click"},
+                      RefusedCase{R"({"steps": [["click", "Form5", "Command1_Click"]]})",
+                                  "Form5 has no operation"}));
 
 INSTANTIATE_TEST_SUITE_P(
     ClosedWindows, RefusedScenarioTest,
@@ -186,10 +196,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{R"({"steps": [["set", "Form2", "Text1", "1"]]})", "step 1 "},
         RefusedCase{R"({"steps": [["open", "Form1"], ["click", "Form2", "Command1_Click"]]})",
                     "step 2 [\"click\",\"Form2\",\"Command1_Click\"]: Form2 is not open"},
-        RefusedCase{R"({"steps": [["click", "Form1", "f1_Click"], ["click", "Form1", "Command1_Click"]]})",
-                    "Form1 is not open"},
-        RefusedCase{R"({"steps": [["click", "Form1", "ex_Click"], ["set", "Form1", "Text1", "1"]]})",
-                    "the program has ended"},
+        RefusedCase{
+            R"({"steps": [["click", "Form1", "f1_Click"], ["click", "Form1", "Command1_Click"]]})",
+            "Form1 is not open"},
+        RefusedCase{
+            R"({"steps": [["click", "Form1", "ex_Click"], ["set", "Form1", "Text1", "1"]]})",
+            "the program has ended"},
         RefusedCase{R"({"steps": [["click", "Form1", "Command9_Click"], ["open", "Form2"]]})",
                     "the program has ended"}));
 

@@ -19,15 +19,15 @@ class Form6 : public WindowModel {
 
   explicit Form6(DecimalSeparator separator);
 
-  TextField& Text1() { return text1_; }   // row 1: left operand in the bracket; the keyword field
-  TextField& Text2() { return text2_; }   // row 1: operator in the bracket
-  TextField& Text3() { return text3_; }   // row 1: right operand in the bracket
-  TextField& Text4() { return text4_; }   // row 1: outer operator
-  TextField& Text5() { return text5_; }   // row 1: right operand of the outer operator
-  TextField& Text6() { return text6_; }   // row 1: result, or a keyword reply
-  TextField& Text7() { return text7_; }   // row 2: left operand of the first bracket
-  TextField& Text8() { return text8_; }   // row 2: operator of the first bracket
-  TextField& Text9() { return text9_; }   // row 2: right operand of the first bracket
+  TextField& Text1() { return text1_; }    // row 1: left operand in the bracket; the keyword field
+  TextField& Text2() { return text2_; }    // row 1: operator in the bracket
+  TextField& Text3() { return text3_; }    // row 1: right operand in the bracket
+  TextField& Text4() { return text4_; }    // row 1: outer operator
+  TextField& Text5() { return text5_; }    // row 1: right operand of the outer operator
+  TextField& Text6() { return text6_; }    // row 1: result, or a keyword reply
+  TextField& Text7() { return text7_; }    // row 2: left operand of the first bracket
+  TextField& Text8() { return text8_; }    // row 2: operator of the first bracket
+  TextField& Text9() { return text9_; }    // row 2: right operand of the first bracket
   TextField& Text10() { return text10_; }  // row 2: middle operator
   TextField& Text11() { return text11_; }  // row 2: left operand of the second bracket
   TextField& Text12() { return text12_; }  // row 2: operator of the second bracket

@@ -9,8 +9,9 @@
 namespace tavro {
 
 std::optional<Operation> OperationOf(std::string_view operator_text) {
-  const auto found = std::find_if(kOperatorTable.begin(), kOperatorTable.end(),
-                                  [&](const OperatorSymbol& symbol) { return symbol.text == operator_text; });
+  const auto found =
+      std::find_if(kOperatorTable.begin(), kOperatorTable.end(),
+                   [&](const OperatorSymbol& symbol) { return symbol.text == operator_text; });
   if (found == kOperatorTable.end()) return std::nullopt;
   return found->operation;
 }

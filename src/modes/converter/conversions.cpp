@@ -17,7 +17,8 @@ const std::array<Conversion, 14> kConversions{{
     {"Command10_Click", "yards to metres", [](double x) { return Multiply(x, 0.914); }},
     {"Command11_Click", "kilometres to miles", [](double x) { return Multiply(x, 0.621); }},
     {"Command12_Click", "miles to kilometres", [](double x) { return Multiply(x, 1.609); }},
-    {"Command13_Click", "Celsius to Fahrenheit", [](double x) { return Add(Multiply(x, 1.8), 32.0); }},
+    {"Command13_Click", "Celsius to Fahrenheit",
+     [](double x) { return Add(Multiply(x, 1.8), 32.0); }},
     {"Command14_Click", "Fahrenheit to Celsius",
      [](double x) { return Subtract(Divide(x, 1.8), 17.77777777778); }},
 }};

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/clipboard.h"
 #include "core/decimal_separator.h"
 #include "core/value_cell.h"
 #include "core/window_model.h"
-#include "core/clipboard.h"
 
 namespace tavro {
 

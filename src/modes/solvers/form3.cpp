@@ -31,20 +31,23 @@ void Form3::Command3_Click() {
   run.ArmErrorSkipping();
   if (text3_.text().empty()) {
     run([&] {
-      const double product = Multiply(side_copy_.AsNumber(separator), height_copy_.AsNumber(separator));
+      const double product =
+          Multiply(side_copy_.AsNumber(separator), height_copy_.AsNumber(separator));
       Write(text3_, TextFromNumber(Divide(product, 2.0), separator));
     });
   }
   if (text2_.text().empty()) {
     run([&] {
       const double doubled_area = Multiply(area_copy_.AsNumber(separator), 2.0);
-      Write(text2_, TextFromNumber(Divide(doubled_area, side_copy_.AsNumber(separator)), separator));
+      Write(text2_,
+            TextFromNumber(Divide(doubled_area, side_copy_.AsNumber(separator)), separator));
     });
   }
   if (text1_.text().empty()) {
     run([&] {
       const double doubled_area = Multiply(area_copy_.AsNumber(separator), 2.0);
-      Write(text1_, TextFromNumber(Divide(doubled_area, height_copy_.AsNumber(separator)), separator));
+      Write(text1_,
+            TextFromNumber(Divide(doubled_area, height_copy_.AsNumber(separator)), separator));
     });
   }
 }

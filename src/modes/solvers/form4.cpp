@@ -45,17 +45,23 @@ void Form4::Command6_Click() {
   if (text3_.text().empty()) {
     run([&] { CopyFields(); });
     run([&] { product_cell_.Store(Multiply(number(b_copy_), number(a_copy_))); });
-    run([&] { Write(text3_, TextFromNumber(Divide(number(v_copy_), number(product_cell_)), separator)); });
+    run([&] {
+      Write(text3_, TextFromNumber(Divide(number(v_copy_), number(product_cell_)), separator));
+    });
   }
   if (text2_.text().empty()) {
     run([&] { CopyFields(); });
     run([&] { product_cell_.Store(Multiply(number(a_copy_), number(c_copy_))); });
-    run([&] { Write(text2_, TextFromNumber(Divide(number(v_copy_), number(product_cell_)), separator)); });
+    run([&] {
+      Write(text2_, TextFromNumber(Divide(number(v_copy_), number(product_cell_)), separator));
+    });
   }
   if (text1_.text().empty()) {
     run([&] { CopyFields(); });
     run([&] { product_cell_.Store(Multiply(number(b_copy_), number(c_copy_))); });
-    run([&] { Write(text1_, TextFromNumber(Divide(number(v_copy_), number(product_cell_)), separator)); });
+    run([&] {
+      Write(text1_, TextFromNumber(Divide(number(v_copy_), number(product_cell_)), separator));
+    });
   }
 }
 

@@ -7,6 +7,8 @@ Form1::Form1(DecimalSeparator separator)
       text1_(AddField("Text1", kOperandLength)),
       text2_(AddField("Text2", kOperandLength)),
       text3_(AddField("Text3")) {
+  // One row per line: each handler name beside the member it runs.
+  // clang-format off
   static constexpr OperationRow<Form1> kOperations[] = {
       {"Command1_Click", &Form1::Command1_Click},
       {"Command2_Click", &Form1::Command2_Click},
@@ -22,6 +24,7 @@ Form1::Form1(DecimalSeparator separator)
       {"Command5_Click", &Form1::Command5_Click},
       {"Command7_Click", &Form1::Command7_Click},
   };
+  // clang-format on
   AddOperations(*this, kOperations);
 }
 

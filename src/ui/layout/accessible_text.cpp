@@ -12,7 +12,9 @@ namespace {
 
 int Bottom(const Rect& rect) { return rect.top + rect.height; }
 
-bool Level(const Rect& rect, int top, int bottom) { return rect.top < bottom && top < Bottom(rect); }
+bool Level(const Rect& rect, int top, int bottom) {
+  return rect.top < bottom && top < Bottom(rect);
+}
 
 // Fields level with one another, left to right.
 struct Row {
@@ -54,8 +56,10 @@ struct Part {
 std::vector<Part> PartsOf(const WindowLayout& window, const Row& row) {
   std::vector<std::pair<int, Part>> placed;
   for (const Label& label : window.labels)
-    if (Level(label.rect, row.top, row.bottom)) placed.push_back({label.rect.left, Part{&label, nullptr, {}}});
-  for (const Field* field : row.fields) placed.push_back({field->rect.left, Part{nullptr, field, {}}});
+    if (Level(label.rect, row.top, row.bottom))
+      placed.push_back({label.rect.left, Part{&label, nullptr, {}}});
+  for (const Field* field : row.fields)
+    placed.push_back({field->rect.left, Part{nullptr, field, {}}});
   // A label and a field that start together read label first.
   std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) {
     if (a.first != b.first) return a.first < b.first;
@@ -67,7 +71,8 @@ std::vector<Part> PartsOf(const WindowLayout& window, const Row& row) {
   int operators = 0;
   for (auto& [left, part] : placed) {
     if (part.field) {
-      const bool after_equals = !parts.empty() && parts.back().label && parts.back().label->caption == "=";
+      const bool after_equals =
+          !parts.empty() && parts.back().label && parts.back().label->caption == "=";
       if (part.field->max_length == 1)
         part.role = "operator " + std::to_string(++operators);
       else if (after_equals)
@@ -120,10 +125,11 @@ AccessibleText AccessibleTextOf(const WindowLayout& window, const Field& field) 
   if (!field.tooltip.empty()) return {std::string(field.tooltip), std::string(field.tooltip)};
   const std::vector<Row> rows = RowsOf(window);
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (std::find(rows[i].fields.begin(), rows[i].fields.end(), &field) == rows[i].fields.end()) continue;
+    if (std::find(rows[i].fields.begin(), rows[i].fields.end(), &field) == rows[i].fields.end())
+      continue;
     const std::vector<Part> parts = PartsOf(window, rows[i]);
-    const auto own =
-        std::find_if(parts.begin(), parts.end(), [&field](const Part& part) { return part.field == &field; });
+    const auto own = std::find_if(parts.begin(), parts.end(),
+                                  [&field](const Part& part) { return part.field == &field; });
     return {RowName(i) + ", " + own->role, ReadingOf(parts)};
   }
   return {std::string(field.name), {}};  // not a field of this window
@@ -138,14 +144,16 @@ AccessibleText AccessibleTextOf(const WindowLayout& window, const Button& button
     text.description = button.tooltip;
     return text;
   }
-  const auto same_caption =
-      std::count_if(window.buttons.begin(), window.buttons.end(),
-                    [&text](const Button& other) { return WithoutAccessKey(other.caption) == text.name; });
+  const auto same_caption = std::count_if(
+      window.buttons.begin(), window.buttons.end(),
+      [&text](const Button& other) { return WithoutAccessKey(other.caption) == text.name; });
   if (same_caption < 2) return text;
   const std::vector<Row> rows = RowsOf(window);
   if (const auto row = RowOfButton(rows, button)) {
     const Row& found = rows[*row];
-    text.description = found.fields.size() == 1 ? AccessibleTextOf(window, *found.fields.front()).name : RowName(*row);
+    text.description = found.fields.size() == 1
+                           ? AccessibleTextOf(window, *found.fields.front()).name
+                           : RowName(*row);
   }
   return text;
 }
@@ -165,8 +173,8 @@ const Field* FieldNamedBy(const WindowLayout& window, const Label& label) {
   int best_overlap = 0;
   for (const Field& field : window.fields) {
     if (field.rect.left <= label.rect.left) continue;
-    const int overlap = std::min(Bottom(field.rect), Bottom(label.rect)) -
-                        std::max(field.rect.top, label.rect.top);
+    const int overlap =
+        std::min(Bottom(field.rect), Bottom(label.rect)) - std::max(field.rect.top, label.rect.top);
     if (overlap <= 0) continue;
     if (!named || overlap > best_overlap ||
         (overlap == best_overlap && field.rect.left < named->rect.left)) {
@@ -193,7 +201,8 @@ std::string AnnouncementOf(const std::vector<ChangedField>& changed) {
   return announcement;
 }
 
-std::string AccessibleNameOf(const WindowLayout& window, std::span<const std::string_view> switching_captions) {
+std::string AccessibleNameOf(const WindowLayout& window,
+                             std::span<const std::string_view> switching_captions) {
   if (!window.title.empty()) return std::string(window.title);
   if (!switching_captions.empty()) return WithoutAccessKey(switching_captions.front());
   return std::string(window.name);

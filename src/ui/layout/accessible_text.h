@@ -46,7 +46,8 @@ AccessibleText AccessibleTextOf(const WindowLayout& window, const Label& label);
 // the menus of the other windows name it where they switch to it: by the
 // first of `switching_captions`, the captions of those menu entries, without
 // the "&" of the access key; failing that, by its own name.
-std::string AccessibleNameOf(const WindowLayout& window, std::span<const std::string_view> switching_captions);
+std::string AccessibleNameOf(const WindowLayout& window,
+                             std::span<const std::string_view> switching_captions);
 
 // The field a label names, if any: a label whose caption has a letter ("A",
 // "hA") names the field that starts to its right and is most nearly level

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/clipboard.h"
 #include "core/decimal_separator.h"
 #include "core/window_model.h"
-#include "core/clipboard.h"
 #include "ui/layout/window_layout.h"
 
 namespace tavro::shell {

@@ -1,18 +1,17 @@
 #include "ui/toolkit/assets.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPixmap>
+#include <QString>
+#include <QtGlobal>
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <map>
-
-#include <QGuiApplication>
-#include <QIconEngine>
-#include <QImageReader>
-#include <QPainter>
-#include <QPaintDevice>
-#include <QPixmap>
-#include <QString>
-#include <QtGlobal>
 
 // The resource initialiser must be named outside any namespace.
 static void InitialiseEmbeddedAssets() { Q_INIT_RESOURCE(assets); }
@@ -40,7 +39,8 @@ class DevicePixelEngine : public QIconEngine {
     painter->drawPixmap(rect, pixmap(rect.size() * scale, mode, state));
   }
 
-  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                       qreal scale) override {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     return pixmap(size * scale, mode, state);  // asked for in device-independent pixels
 #else
@@ -48,7 +48,6 @@ class DevicePixelEngine : public QIconEngine {
     return pixmap(size, mode, state);  // asked for in device pixels already
 #endif
   }
-
 };
 
 // A button picture that decodes its files only when it is first drawn, and
@@ -85,7 +84,8 @@ class PictureEngine final : public DevicePixelEngine {
       normal_loaded_ = true;
       normal_size_ = Add(QStringLiteral(":/tavro/%1.png").arg(name_));
     }
-    if (device_size.width() > normal_size_.width() || device_size.height() > normal_size_.height()) LoadLarge();
+    if (device_size.width() > normal_size_.width() || device_size.height() > normal_size_.height())
+      LoadLarge();
     return loaded_;
   }
 
@@ -122,7 +122,8 @@ class ProgramIconEngine final : public DevicePixelEngine {
   // `size` is in device pixels, as QIcon asks for it.
   QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
     const int wanted = std::max(size.width(), size.height());
-    const auto file = std::find_if(kFiles.begin(), kFiles.end(), [wanted](int s) { return s >= wanted; });
+    const auto file =
+        std::find_if(kFiles.begin(), kFiles.end(), [wanted](int s) { return s >= wanted; });
     const int chosen = file == kFiles.end() ? kFiles.back() : *file;
     QPixmap& decoded = decoded_[chosen];
     if (decoded.isNull()) decoded = LoadPng(QStringLiteral(":/tavro/icon-%1.png").arg(chosen));
@@ -158,7 +159,7 @@ class ProgramIconEngine final : public DevicePixelEngine {
 // again for a later one.
 struct SharedPictures {
   QIcon program_icon;
-  std::array<QIcon, 4> pictures;  // by Picture, less None
+  std::array<QIcon, 4> pictures;   // by Picture, less None
   std::map<int, QPixmap> pencils;  // by size in device pixels
 };
 
@@ -190,11 +191,20 @@ QIcon ProgramIcon() {
 QIcon PictureIcon(layout::Picture picture) {
   const char* name = nullptr;
   switch (picture) {
-    case layout::Picture::None: return {};
-    case layout::Picture::Plus: name = "plus"; break;
-    case layout::Picture::Minus: name = "minus"; break;
-    case layout::Picture::Multiply: name = "multiply"; break;
-    case layout::Picture::Divide: name = "divide"; break;
+    case layout::Picture::None:
+      return {};
+    case layout::Picture::Plus:
+      name = "plus";
+      break;
+    case layout::Picture::Minus:
+      name = "minus";
+      break;
+    case layout::Picture::Multiply:
+      name = "multiply";
+      break;
+    case layout::Picture::Divide:
+      name = "divide";
+      break;
   }
   QIcon& icon = Shared().pictures[static_cast<std::size_t>(picture) - 1];
   if (icon.isNull()) icon = QIcon(new PictureEngine(QString::fromLatin1(name)));

@@ -1,11 +1,10 @@
 #include "ui/toolkit/client_area.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QApplication>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/toolkit/colours.h"
 #include "ui/toolkit/shared_palette.h"

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <vector>
-
 #include <QWidget>
+#include <vector>
 
 #include "ui/layout/window_layout.h"
 

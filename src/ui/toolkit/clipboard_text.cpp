@@ -1,8 +1,7 @@
 #include "ui/toolkit/clipboard_text.h"
 
-#include <optional>
-
 #include <QStringDecoder>
+#include <optional>
 
 namespace tavro::toolkit {
 
@@ -17,7 +16,8 @@ QString Decode(QStringDecoder& decoder, const QByteArray& bytes) { return decode
 std::optional<QByteArray> CharsetOf(const QString& format) {
   if (!format.startsWith(kPlainTextIn, Qt::CaseInsensitive)) return std::nullopt;
   QString charset = format.mid(kPlainTextIn.size()).section(QLatin1Char(';'), 0, 0).trimmed();
-  if (charset.size() >= 2 && charset.startsWith(QLatin1Char('"')) && charset.endsWith(QLatin1Char('"')))
+  if (charset.size() >= 2 && charset.startsWith(QLatin1Char('"')) &&
+      charset.endsWith(QLatin1Char('"')))
     charset = charset.mid(1, charset.size() - 2);
   if (charset.isEmpty()) return std::nullopt;
   return charset.toLatin1();

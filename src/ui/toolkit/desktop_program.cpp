@@ -1,12 +1,11 @@
 #include "ui/toolkit/desktop_program.h"
 
-#include <functional>
-#include <utility>
-
 #include <QApplication>
 #include <QIconEngine>
 #include <QPointer>
 #include <QProxyStyle>
+#include <functional>
+#include <utility>
 
 #include "ui/toolkit/assets.h"
 #include "ui/toolkit/regional_settings.h"
@@ -29,7 +28,8 @@ class DeferredIcon final : public QIconEngine {
     return Made().pixmap(size, 1.0, mode, state);
   }
 
-  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                       qreal scale) override {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     return Made().pixmap(size, scale, mode, state);  // asked for in device-independent pixels
 #else
@@ -67,7 +67,8 @@ class DeferredIcon final : public QIconEngine {
 // image-format plugin; our menu bars always fit, so neither is needed.
 class DeferredPicturesStyle final : public QProxyStyle {
  public:
-  QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
+  QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                     const QWidget* widget) const override {
     if (which != SP_ToolBarHorizontalExtensionButton && which != SP_ToolBarVerticalExtensionButton)
       return QProxyStyle::standardIcon(which, option, widget);
     return QIcon(new DeferredIcon([base = QPointer<QStyle>(baseStyle()), which] {
@@ -92,8 +93,7 @@ DesktopProgram::Assets::Assets() {
 }
 
 DesktopProgram::DesktopProgram(std::function<void()> end_process)
-    : windows_(std::move(end_process)),
-      shell_(windows_, SystemDecimalSeparator(), clipboard_) {
+    : windows_(std::move(end_process)), shell_(windows_, SystemDecimalSeparator(), clipboard_) {
   windows_.Attach(shell_);
 }
 

@@ -10,8 +10,12 @@ namespace tavro::toolkit {
 
 // Layout units are pixels at 96 dpi, which are Qt's device-independent
 // pixels: high-DPI scaling multiplies them for the screen.
-inline QRect RectOf(const layout::Rect& rect) { return {rect.left, rect.top, rect.width, rect.height}; }
+inline QRect RectOf(const layout::Rect& rect) {
+  return {rect.left, rect.top, rect.width, rect.height};
+}
 
-inline QString TextOf(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+inline QString TextOf(std::string_view text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 }  // namespace tavro::toolkit

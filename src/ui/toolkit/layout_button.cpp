@@ -55,8 +55,7 @@ LayoutButton::LayoutButton(const layout::Button& button, QWidget* parent)
     setIcon(PictureIcon(button.picture));
     setIconSize(kPictureSize);
   }
-  if (!button.tooltip.empty())
-    setToolTip(TextOf(button.tooltip));
+  if (!button.tooltip.empty()) setToolTip(TextOf(button.tooltip));
 }
 
 void LayoutButton::keyPressEvent(QKeyEvent* event) {

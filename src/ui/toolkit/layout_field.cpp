@@ -26,7 +26,8 @@ QLineEdit* BuildField(const layout::Field& field, QWidget* parent) {
 }
 
 std::optional<int> MaximumCharacters(const QLineEdit& field) {
-  if (const auto* limit = dynamic_cast<const CharacterLimit*>(field.validator())) return limit->maximum();
+  if (const auto* limit = dynamic_cast<const CharacterLimit*>(field.validator()))
+    return limit->maximum();
   return std::nullopt;
 }
 

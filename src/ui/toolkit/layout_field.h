@@ -1,8 +1,7 @@
 #pragma once
 
-#include <optional>
-
 #include <QLineEdit>
+#include <optional>
 
 #include "ui/layout/window_layout.h"
 

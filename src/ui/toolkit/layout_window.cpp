@@ -1,19 +1,18 @@
 #include "ui/toolkit/layout_window.h"
 
-#include <algorithm>
-#include <utility>
-
 #include <QAccessibleWidget>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QResizeEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
+#include <utility>
 
 #include "ui/layout/accessible_text.h"
 #include "ui/shell/navigation.h"
@@ -35,8 +34,9 @@ namespace {
 // A fixed single-line frame: title, close button, minimise per window, never
 // a maximise button.
 Qt::WindowFlags FlagsOf(const layout::WindowLayout& layout) {
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint;
   if (layout.minimise_button) flags |= Qt::WindowMinimizeButtonHint;
   return flags;
 }
@@ -75,13 +75,17 @@ void Describe(QWidget* control, const layout::AccessibleText& text) {
 }  // namespace
 
 LayoutWindow::LayoutWindow(const layout::WindowLayout& layout, WindowModel& model, Routes routes)
-    : QWidget(nullptr, FlagsOf(layout)), layout_(layout), model_(model), routes_(std::move(routes)) {
+    : QWidget(nullptr, FlagsOf(layout)),
+      layout_(layout),
+      model_(model),
+      routes_(std::move(routes)) {
   static const bool accessible = InstallAccessibleInterfaces();
   (void)accessible;
   setObjectName(TextOf(layout.name));
   setWindowIcon(ProgramIcon());
   // A window with an empty title bar still needs a name to be announced by.
-  setAccessibleName(TextOf(layout::AccessibleNameOf(layout, shell::MenuCaptionsSwitchingTo(layout.name))));
+  setAccessibleName(
+      TextOf(layout::AccessibleNameOf(layout, shell::MenuCaptionsSwitchingTo(layout.name))));
 
   client_ = new ClientArea(layout, this);
   menu_bar_ = BuildMenuBar(layout, this, [this](const std::string& handler) {
@@ -181,7 +185,8 @@ void LayoutWindow::ShowModel() {
 }
 
 void LayoutWindow::PlaceAtStart() {
-  if (layout_.start != layout::StartPosition::CentreOfScreen) return;  // the window system places it
+  if (layout_.start != layout::StartPosition::CentreOfScreen)
+    return;  // the window system places it
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
   winId();  // the frame is known, where the window system tells it, once the window exists
@@ -222,7 +227,8 @@ void LayoutWindow::resizeEvent(QResizeEvent* event) {
   // for its own size back, for the same size at most once a second: a window
   // manager that insists (a tiling one) is not answered in a loop.
   const QSize fixed = minimumSize();
-  if (event->size() == fixed || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) return;
+  if (event->size() == fixed || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+    return;
   if (event->size() == refused_size_ && refused_.isValid() && refused_.elapsed() < 1000) return;
   refused_size_ = event->size();
   refused_.start();

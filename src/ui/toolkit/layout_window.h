@@ -1,12 +1,11 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QWidget>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <QElapsedTimer>
-#include <QWidget>
 
 #include "core/window_model.h"
 #include "ui/layout/window_layout.h"
@@ -77,7 +76,7 @@ class LayoutWindow : public QWidget {
   std::vector<BoundField> fields_;
   std::vector<QWidget*> tab_order_;
   bool discarded_ = false;
-  QSize refused_size_;  // the last size the window system gave that this window refused
+  QSize refused_size_;     // the last size the window system gave that this window refused
   QElapsedTimer refused_;  // since when
 };
 

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <functional>
-#include <string>
-
 #include <QKeySequence>
 #include <QList>
 #include <QMenuBar>
+#include <functional>
+#include <string>
 
 #include "ui/layout/window_layout.h"
 

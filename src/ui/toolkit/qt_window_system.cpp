@@ -4,7 +4,8 @@
 
 namespace tavro::toolkit {
 
-QtWindowSystem::QtWindowSystem(std::function<void()> end_process) : end_process_(std::move(end_process)) {
+QtWindowSystem::QtWindowSystem(std::function<void()> end_process)
+    : end_process_(std::move(end_process)) {
   if (!end_process_) end_process_ = [] { QCoreApplication::exit(0); };
   QApplication::setQuitOnLastWindowClosed(false);
 }
@@ -40,7 +41,8 @@ void QtWindowSystem::Activate(std::string_view window) {
   LayoutWindow* visible = Window(window);
   if (!visible) return;
   // A minimised window comes back as it was; show() alone leaves it iconic.
-  if (visible->isMinimized()) visible->setWindowState(visible->windowState() & ~Qt::WindowMinimized);
+  if (visible->isMinimized())
+    visible->setWindowState(visible->windowState() & ~Qt::WindowMinimized);
   // A Wayland client is told neither that its window was minimised nor may it
   // raise it: the window is shown afresh, on top.
   if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) visible->hide();

@@ -1,12 +1,11 @@
 #pragma once
 
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <QPointer>
 
 #include "ui/shell/shell.h"
 #include "ui/toolkit/layout_window.h"

@@ -3,7 +3,8 @@
 namespace tavro::toolkit {
 
 DecimalSeparator DecimalSeparatorOf(const QLocale& locale) {
-  return locale.decimalPoint() == QStringLiteral(",") ? DecimalSeparator::Comma() : DecimalSeparator::FullStop();
+  return locale.decimalPoint() == QStringLiteral(",") ? DecimalSeparator::Comma()
+                                                      : DecimalSeparator::FullStop();
 }
 
 DecimalSeparator SystemDecimalSeparator() { return DecimalSeparatorOf(QLocale::system()); }

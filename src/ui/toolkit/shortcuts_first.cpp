@@ -11,7 +11,8 @@ bool ShortcutsFirst::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers modifiers =
-        key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        key->modifiers() &
+        (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (Claims(QKeySequence(QKeyCombination(modifiers, Qt::Key(key->key()))))) {
       event->ignore();  // not wanted by the field: the shortcut fires
       return true;

@@ -20,8 +20,8 @@ TEST_P(Form6Test, WindowHasFourteenFieldsFiveOfOneCharacter) {
       EXPECT_FALSE(field.max_length()) << number;
     }
   }
-  EXPECT_EQ(form.OperationNames(),
-            (std::vector<std::string>{"Command1_Click", "Command2_Click", "Command3_Click", "Command4_Click"}));
+  EXPECT_EQ(form.OperationNames(), (std::vector<std::string>{"Command1_Click", "Command2_Click",
+                                                             "Command3_Click", "Command4_Click"}));
   EXPECT_TRUE(form.Bracket1().IsEmpty());
   EXPECT_TRUE(form.Bracket2().IsEmpty());
   EXPECT_TRUE(form.Total().IsEmpty());
@@ -43,12 +43,12 @@ TEST_P(Form6Test, Row1OnAFreshWindow) {
       {{"7", "\\", "2", "+", "0"}, "3.5"},
       {{"5", "_", "8", "x", "1"}, "-3"},
       {{"0.5", ".", "4", "-", "0.25"}, "1.75"},
-      {{"2", "+", "3", "", "", ""}, "0"},          // the bracket alone is never shown
+      {{"2", "+", "3", "", "", ""}, "0"},  // the bracket alone is never shown
       {{"2", "+", "3", "", "", "7"}, "7"},
-      {{"2", "+", "3", "X", "4", "7"}, "7"},      // capital X selects nothing
-      {{"1", "/", "0", "+", "1"}, "1"},           // bracket abandoned: the empty cell counts as 0
+      {{"2", "+", "3", "X", "4", "7"}, "7"},  // capital X selects nothing
+      {{"1", "/", "0", "+", "1"}, "1"},       // bracket abandoned: the empty cell counts as 0
       {{"0", "/", "0", "+", "1"}, "1"},
-      {{"", "+", "3", "+", "4"}, "4"},            // empty left operand: bracket abandoned
+      {{"", "+", "3", "+", "4"}, "4"},  // empty left operand: bracket abandoned
       {{" ", "+", "3", "+", "4"}, "4"},
       {{"1E200", "*", "1E200", "+", "4"}, "4"},   // bracket overflows
       {{"2", "+", "2", "*", "1E308"}, "0"},       // outer step overflows, Text6 was empty
@@ -58,8 +58,8 @@ TEST_P(Form6Test, Row1OnAFreshWindow) {
       {{"1E-200", "*", "1E-200", "+", "0"}, "0"},  // too small: zero, no failure
       {{"hi"}, "HI MAN!!!"},
       {{"velimort", "", "", "", "", "x"}, "HI VELIMORT!!!"},
-      {{"hi", "", "", "+", "3"}, "3"},            // the reply is written, then overwritten
-      {{"hi", "", "", "/", "0"}, "HI MAN!!!"},    // the outer step is abandoned
+      {{"hi", "", "", "+", "3"}, "3"},          // the reply is written, then overwritten
+      {{"hi", "", "", "/", "0"}, "HI MAN!!!"},  // the outer step is abandoned
       {{"METALLICA", "+", "2"}, "YEEAH !!!"},
       {{"metallica", "+", "2", "+"}, "YEAH !!!"},
       {{"Metallica"}, "0"},
@@ -78,7 +78,8 @@ TEST_P(Form6Test, Row1OnAFreshWindow) {
     EXPECT_EQ(fresh.Text6().text(), Local(c.result)) << label;
     // No press writes an operand or operator field.
     for (std::size_t i = 0; i < c.typed.size() && i < 5; ++i) {
-      EXPECT_EQ(fresh.fields()[i].text(), IsOperatorField(static_cast<int>(i) + 1) ? c.typed[i] : Local(c.typed[i]))
+      EXPECT_EQ(fresh.fields()[i].text(),
+                IsOperatorField(static_cast<int>(i) + 1) ? c.typed[i] : Local(c.typed[i]))
           << label;
     }
   }

@@ -27,18 +27,21 @@ TEST_P(Form6Test, Row2OnAFreshWindow) {
       {{"1", "+", "2", "*", "3", "+", "4"}, "21", 3, 7, 21},
       {{"1", "*", "2", "+", "3", "*", "4"}, "14", 2, 12, 14},
       {{"8", "/", "2", "-", "1", "_", "3"}, "6", 4, -2, 6},
-      {{"1", "+", "2", "/", "3", "-", "3"}, "0", 3, 0, kEmpty},   // middle division by zero
-      {{"0", "x", "5", ":", "3", "-", "3"}, "0", 0, 0, kEmpty},   // 0 / 0
+      {{"1", "+", "2", "/", "3", "-", "3"}, "0", 3, 0, kEmpty},  // middle division by zero
+      {{"0", "x", "5", ":", "3", "-", "3"}, "0", 0, 0, kEmpty},  // 0 / 0
       {{"7", "\\", "2", ".", "1", "+", "1"}, "7", 3.5, 2, 7},
       {{"1", "/", "8", "+", "0", "+", "0"}, "0.125", 0.125, 0, 0.125},
-      {{"", "", "", "+", "1", "+", "1"}, "2", kEmpty, 2, 2},      // an empty cell counts as 0
+      {{"", "", "", "+", "1", "+", "1"}, "2", kEmpty, 2, 2},  // an empty cell counts as 0
       {{"1E200", "*", "1E200", "+", "1", "+", "1"}, "2", kEmpty, 2, 2},
       {{"1E200", "+", "0", "*", "1E200", "+", "0"}, "0", 1E200, 1E200, kEmpty},
       {{"hi", "+", "1", "+", "1", "+", "1"}, "2", kEmpty, 2, 2},  // no reply in row 2
       {{"1", "+", "1", " ", "1", "+", "1", "typed"}, "0", 2, 2, kEmpty},
       {{"1", "+", "1", "+", "1", "+", "1", "typed"}, "4", 2, 2, 4},
-      {{"-1.7976931348623157E308", "-", "0", "+", "0", "-", "0"}, "-1.79769313486231E+308",
-       -1.7976931348623157E308, 0, -1.7976931348623157E308},
+      {{"-1.7976931348623157E308", "-", "0", "+", "0", "-", "0"},
+       "-1.79769313486231E+308",
+       -1.7976931348623157E308,
+       0,
+       -1.7976931348623157E308},
   };
   for (const Row2Case& c : cases) {
     Form6 fresh(GetParam());
@@ -51,8 +54,9 @@ TEST_P(Form6Test, Row2OnAFreshWindow) {
     std::string label;
     for (const std::string& text : c.typed) label += "[" + text + "]";
     EXPECT_EQ(fresh.Text14().text(), Local(c.result)) << label;
-    const std::pair<const ValueCell*, double> cells[] = {
-        {&fresh.Bracket1(), c.bracket1}, {&fresh.Bracket2(), c.bracket2}, {&fresh.Total(), c.total}};
+    const std::pair<const ValueCell*, double> cells[] = {{&fresh.Bracket1(), c.bracket1},
+                                                         {&fresh.Bracket2(), c.bracket2},
+                                                         {&fresh.Total(), c.total}};
     for (const auto& [cell, expected] : cells) {
       if (std::isnan(expected)) {
         EXPECT_TRUE(cell->IsEmpty()) << label;

@@ -1,10 +1,11 @@
+#include "modes/brackets/operators.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 
 #include "core/failure.h"
-#include "modes/brackets/operators.h"
 #include "support/locale_fixture.h"
 
 namespace tavro {
@@ -16,9 +17,11 @@ TEST(OperatorTable, NineOneCharacterTextsSelectTheFourOperations) {
     const char* text;
     Operation operation;
   } expected[] = {
-      {"+", Operation::Addition},       {"-", Operation::Subtraction},    {"_", Operation::Subtraction},
-      {"*", Operation::Multiplication}, {"x", Operation::Multiplication}, {".", Operation::Multiplication},
-      {"/", Operation::Division},       {":", Operation::Division},       {"\\", Operation::Division},
+      {"+", Operation::Addition},       {"-", Operation::Subtraction},
+      {"_", Operation::Subtraction},    {"*", Operation::Multiplication},
+      {"x", Operation::Multiplication}, {".", Operation::Multiplication},
+      {"/", Operation::Division},       {":", Operation::Division},
+      {"\\", Operation::Division},
   };
   for (const auto& entry : expected) {
     EXPECT_EQ(OperationOf(entry.text), entry.operation) << entry.text;
@@ -31,10 +34,27 @@ TEST(OperatorTable, NineOneCharacterTextsSelectTheFourOperations) {
 
 TEST(OperatorTable, EveryOtherTextSelectsNothing) {
   const std::string others[] = {
-      "",   " ",  "X",  "\xC3\x97" /* multiplication sign */, "\xC3\xB7" /* division sign */,
-      "\xD1\x85" /* Cyrillic small ha */, "\xD0\xA5" /* Cyrillic capital ha */,
-      "\xE2\x88\x92" /* minus sign */, "\xF0\x9F\x98\x80" /* emoji */,
-      "+ ", " +", "++", "\t", "%", "^", ",", "=", "0", std::string(1, '\0'), "x ", std::string(1 << 16, '+'),
+      "",
+      " ",
+      "X",
+      "\xC3\x97" /* multiplication sign */,
+      "\xC3\xB7" /* division sign */,
+      "\xD1\x85" /* Cyrillic small ha */,
+      "\xD0\xA5" /* Cyrillic capital ha */,
+      "\xE2\x88\x92" /* minus sign */,
+      "\xF0\x9F\x98\x80" /* emoji */,
+      "+ ",
+      " +",
+      "++",
+      "\t",
+      "%",
+      "^",
+      ",",
+      "=",
+      "0",
+      std::string(1, '\0'),
+      "x ",
+      std::string(1 << 16, '+'),
   };
   for (const std::string& text : others) {
     EXPECT_FALSE(OperationOf(text)) << "[" << text << "]";
@@ -120,7 +140,8 @@ TEST_P(ApplyOperatorTest, AnUnrecognisedOperatorConvertsNothing) {
   TextField field("Text6", std::nullopt);
   field.Type("kept");
   for (const char* text : {"", " ", "X", "\xC3\x97", "\xF0\x9F\x98\x80"}) {
-    EXPECT_NO_THROW(ApplyOperator(text, Captured("not a number"), Captured(""), &target, GetParam()));
+    EXPECT_NO_THROW(
+        ApplyOperator(text, Captured("not a number"), Captured(""), &target, GetParam()));
     EXPECT_NO_THROW(ApplyOperator(text, Captured("1"), Captured("0"), &field, GetParam()));
   }
   EXPECT_EQ(target.AsNumber(GetParam()), 9);
@@ -137,8 +158,8 @@ TEST_P(ApplyOperatorTest, AFailedStepStoresNothing) {
   EXPECT_THROW(ApplyOperator(".", Captured("1E200"), Number(1E200), &target, GetParam()), Failure);
   EXPECT_THROW(ApplyOperator("x", Number(1E200), Captured("1E200"), &field, GetParam()), Failure);
   EXPECT_THROW(ApplyOperator("+", Raw(foreign), Captured("1"), &target, GetParam()), Failure);
-  EXPECT_THROW(ApplyOperator("+", Captured("\xD0\xB5\xD0\xB4\xD0\xBD\xD0\xBE"), Captured("1"), &field,
-                             GetParam()),
+  EXPECT_THROW(ApplyOperator("+", Captured("\xD0\xB5\xD0\xB4\xD0\xBD\xD0\xBE"), Captured("1"),
+                             &field, GetParam()),
                Failure);
   EXPECT_EQ(target.AsNumber(GetParam()), 9);
   EXPECT_EQ(field.text(), "kept");

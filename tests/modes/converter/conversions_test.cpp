@@ -1,3 +1,5 @@
+#include "modes/converter/conversions.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -5,7 +7,6 @@
 #include <string>
 
 #include "core/failure.h"
-#include "modes/converter/conversions.h"
 
 namespace tavro {
 namespace {
@@ -18,7 +19,7 @@ TEST(Conversions, OneEntryPerConversionButtonInOrder) {
 
 // The factor of every multiplying conversion is what one unit converts to.
 TEST(Conversions, FactorsOfTheMultiplyingConversions) {
-  const double factors[] = {2.54, 0.394, 3.281, 0.305, 0.264, 2.205,
+  const double factors[] = {2.54,  0.394, 3.281, 0.305, 0.264, 2.205,
                             3.785, 0.454, 1.094, 0.914, 0.621, 1.609};
   for (std::size_t i = 0; i < std::size(factors); ++i) {
     EXPECT_EQ(kConversions[i].formula(1.0), factors[i]) << kConversions[i].units;
@@ -30,8 +31,8 @@ TEST(Conversions, FactorsOfTheMultiplyingConversions) {
 // fail; those with a factor below 1, and the division of "F->C", do not.
 TEST(Conversions, TheLargestDoubleOverflowsOnlyTheEnlargingConversions) {
   const double largest = std::numeric_limits<double>::max();
-  const bool overflows[] = {true, false, true, false, false, true, true,
-                            false, true, false, false, true, true, false};
+  const bool overflows[] = {true,  false, true,  false, false, true, true,
+                            false, true,  false, false, true,  true, false};
   for (std::size_t i = 0; i < kConversions.size(); ++i) {
     for (const double x : {largest, -largest}) {
       if (overflows[i]) {

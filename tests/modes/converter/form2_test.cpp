@@ -1,3 +1,5 @@
+#include "modes/converter/form2.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,6 @@
 
 #include "core/number_text.h"
 #include "modes/converter/conversions.h"
-#include "modes/converter/form2.h"
 #include "support/fake_clipboard.h"
 #include "support/locale_fixture.h"
 
@@ -81,7 +82,7 @@ TEST_P(Form2Test, ConvertsWithTheTableFormulas) {
 }
 
 TEST_P(Form2Test, OnlyTheExactlyEmptyTextConvertsAsZero) {
-  const char* const from_empty[] = {"0", "0", "0", "0", "0", "0", "0",
+  const char* const from_empty[] = {"0", "0", "0", "0", "0", "0",  "0",
                                     "0", "0", "0", "0", "0", "32", "-17.77777777778"};
   for (int button = 1; button <= 14; ++button) {
     form.Text2().Type("old");
@@ -133,7 +134,8 @@ TEST_P(Form2Test, VeryLongTextsNeitherCrashNorHang) {
   const std::string ones(1 << 20, '1');  // a megabyte of digits: beyond the double range
   form.Text2().Type("kept");
   EXPECT_EQ(Convert(2, ones), "kept");
-  const std::string tiny = "0" + std::string(1, GetParam().symbol) + std::string(1 << 20, '0') + "1";
+  const std::string tiny =
+      "0" + std::string(1, GetParam().symbol) + std::string(1 << 20, '0') + "1";
   EXPECT_EQ(Convert(1, tiny), "0");
   const std::string padded = std::string(1 << 16, ' ') + "10" + std::string(1 << 16, ' ');
   EXPECT_EQ(Convert(1, padded), "25" + std::string(1, GetParam().symbol) + "4");

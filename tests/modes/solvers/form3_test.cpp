@@ -1,8 +1,9 @@
+#include "modes/solvers/form3.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "modes/solvers/form3.h"
 #include "support/locale_fixture.h"
 
 namespace tavro {
@@ -64,16 +65,19 @@ TEST_P(Form3Test, FindWritesTheOneMissingValue) {
       {"", "4", "10", "5", "4", "10"},
       {"", "4", "5", "2.5", "4", "5"},
       {"", "3", "1", "0.666666666666667", "3", "1"},
-      {"", "1E-300", "1E300", "", "1E-300", "1E300"},  // 2E+600: overflow
+      {"", "1E-300", "1E300", "", "1E-300", "1E300"},   // 2E+600: overflow
       {"", "1E300", "1E-300", "0", "1E300", "1E-300"},  // too small: zero
   };
   for (const Case& c : cases) {
     form.Command5_Click();
     Enter(Local(c.side), Local(c.height), Local(c.area));
     form.Command3_Click();
-    EXPECT_EQ(form.Text1().text(), Local(c.side_after)) << c.side << " | " << c.height << " | " << c.area;
-    EXPECT_EQ(form.Text2().text(), Local(c.height_after)) << c.side << " | " << c.height << " | " << c.area;
-    EXPECT_EQ(form.Text3().text(), Local(c.area_after)) << c.side << " | " << c.height << " | " << c.area;
+    EXPECT_EQ(form.Text1().text(), Local(c.side_after))
+        << c.side << " | " << c.height << " | " << c.area;
+    EXPECT_EQ(form.Text2().text(), Local(c.height_after))
+        << c.side << " | " << c.height << " | " << c.area;
+    EXPECT_EQ(form.Text3().text(), Local(c.area_after))
+        << c.side << " | " << c.height << " | " << c.area;
   }
 }
 
@@ -81,34 +85,37 @@ TEST_P(Form3Test, FindWritesTheOneMissingValue) {
 // changes either, whatever else the fields hold.
 TEST_P(Form3Test, FindWritesNothingWhenItsFormulaFails) {
   const Case cases[] = {
-      {"0", "", "5", "0", "", "5"},          // height: division by zero
-      {"0", "", "0", "0", "", "0"},          // height: 0 / 0
-      {"-0", "", "7", "-0", "", "7"},        // height: division by negative zero
-      {"", "0", "10", "", "0", "10"},        // side: division by zero
-      {"", "0", "0", "", "0", "0"},          // side: 0 / 0
-      {"3", "", "abc", "3", "", "abc"},      // the area is not a number
+      {"0", "", "5", "0", "", "5"},      // height: division by zero
+      {"0", "", "0", "0", "", "0"},      // height: 0 / 0
+      {"-0", "", "7", "-0", "", "7"},    // height: division by negative zero
+      {"", "0", "10", "", "0", "10"},    // side: division by zero
+      {"", "0", "0", "", "0", "0"},      // side: 0 / 0
+      {"3", "", "abc", "3", "", "abc"},  // the area is not a number
       {"", "4", "abc", "", "4", "abc"},
-      {"1E200", "1E200", "", "1E200", "1E200", ""},            // area overflows
-      {"", "0.5", "1E308", "", "0.5", "1E308"},                // doubled area overflows
+      {"1E200", "1E200", "", "1E200", "1E200", ""},  // area overflows
+      {"", "0.5", "1E308", "", "0.5", "1E308"},      // doubled area overflows
       {"1", "", "1E308", "1", "", "1E308"},
-      {"1E-300", "", "1E10", "1E-300", "", "1E10"},            // quotient overflows
-      {"1E400", "2", "", "1E400", "2", ""},                    // beyond the double range
-      {" ", "", "5", " ", "", "5"},                            // a blank counts as filled
+      {"1E-300", "", "1E10", "1E-300", "", "1E10"},  // quotient overflows
+      {"1E400", "2", "", "1E400", "2", ""},          // beyond the double range
+      {" ", "", "5", " ", "", "5"},                  // a blank counts as filled
       {"", " ", "5", "", " ", "5"},
       {"6", "4", " ", "6", "4", " "},
-      {"", "", "", "", "", ""},                                // nothing to work with
-      {"", "", "10", "", "", "10"},                            // two empty: nothing written
+      {"", "", "", "", "", ""},      // nothing to work with
+      {"", "", "10", "", "", "10"},  // two empty: nothing written
       {"6", "", "", "6", "", ""},
       {"", "4", "", "", "4", ""},
-      {"1", "1", "1", "1", "1", "1"},                          // all filled, even if inconsistent
+      {"1", "1", "1", "1", "1", "1"},  // all filled, even if inconsistent
   };
   for (const Case& c : cases) {
     form.Command5_Click();
     Enter(Local(c.side), Local(c.height), Local(c.area));
     form.Command3_Click();
-    EXPECT_EQ(form.Text1().text(), Local(c.side_after)) << c.side << " | " << c.height << " | " << c.area;
-    EXPECT_EQ(form.Text2().text(), Local(c.height_after)) << c.side << " | " << c.height << " | " << c.area;
-    EXPECT_EQ(form.Text3().text(), Local(c.area_after)) << c.side << " | " << c.height << " | " << c.area;
+    EXPECT_EQ(form.Text1().text(), Local(c.side_after))
+        << c.side << " | " << c.height << " | " << c.area;
+    EXPECT_EQ(form.Text2().text(), Local(c.height_after))
+        << c.side << " | " << c.height << " | " << c.area;
+    EXPECT_EQ(form.Text3().text(), Local(c.area_after))
+        << c.side << " | " << c.height << " | " << c.area;
   }
 }
 
@@ -116,9 +123,13 @@ TEST_P(Form3Test, FindWritesNothingWhenItsFormulaFails) {
 // Cyrillic, an emoji, a megabyte of digits (beyond the double range).
 TEST_P(Form3Test, TextsThatAreNotNumbersFailQuietly) {
   const std::string foreign_half = std::string("0") + Foreign() + "5";
-  const std::string texts[] = {foreign_half, "\u0448\u0435\u0441\u0442", "\xF0\x9F\x94\xBA",
-                               std::string(1 << 20, '7'), "5 5", "1" + std::string(1, GetParam().symbol) + "2" +
-                                                                   std::string(1, GetParam().symbol) + "3"};
+  const std::string texts[] = {
+      foreign_half,
+      "\u0448\u0435\u0441\u0442",
+      "\xF0\x9F\x94\xBA",
+      std::string(1 << 20, '7'),
+      "5 5",
+      "1" + std::string(1, GetParam().symbol) + "2" + std::string(1, GetParam().symbol) + "3"};
   for (const std::string& text : texts) {
     form.Command5_Click();
     Enter("4", "", text);

@@ -1,3 +1,5 @@
+#include "modes/solvers/form4.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "core/utf8.h"
-#include "modes/solvers/form4.h"
 #include "support/locale_fixture.h"
 
 namespace tavro {
@@ -15,7 +16,8 @@ class Form4Test : public support::LocaleTest {
  protected:
   Form4 form{GetParam()};
 
-  void Enter(const std::string& a, const std::string& b, const std::string& c, const std::string& v) {
+  void Enter(const std::string& a, const std::string& b, const std::string& c,
+             const std::string& v) {
     form.Text1().Type(Local(a));
     form.Text2().Type(Local(b));
     form.Text3().Type(Local(c));
@@ -63,18 +65,22 @@ TEST_P(Form4Test, FindOnAFreshWindow) {
       {{"", "3", "4", "24"}, {"2", "3", "4", "24"}, 12.0},
       {{"3", "1", "", "10"}, {"3", "1", "3.33333333333333", "10"}, 3.0},
       {{"0.5", "0.25", "8", ""}, {"0.5", "0.25", "8", "1"}, {}},
-      {{"0", "3", "", "24"}, {"0", "3", "", "24"}, 0.0},     // division by zero
-      {{"0", "3", "", "0"}, {"0", "3", "", "0"}, 0.0},       // 0 / 0
-      {{"", "", "", "12"}, {"", "", "", "12"}, {}},          // no product yet: nothing
+      {{"0", "3", "", "24"}, {"0", "3", "", "24"}, 0.0},  // division by zero
+      {{"0", "3", "", "0"}, {"0", "3", "", "0"}, 0.0},    // 0 / 0
+      {{"", "", "", "12"}, {"", "", "", "12"}, {}},       // no product yet: nothing
       {{"", "", "", ""}, {"", "", "", ""}, {}},
-      {{"1", "2", "3", "4"}, {"1", "2", "3", "4"}, {}},      // all filled, though 4 != 6
-      {{"2", "3", "", ""}, {"2", "3", "", ""}, 6.0},         // the product is stored all the same
-      {{" ", "3", "", "24"}, {" ", "3", "", "24"}, {}},      // a blank counts as filled
+      {{"1", "2", "3", "4"}, {"1", "2", "3", "4"}, {}},  // all filled, though 4 != 6
+      {{"2", "3", "", ""}, {"2", "3", "", ""}, 6.0},     // the product is stored all the same
+      {{" ", "3", "", "24"}, {" ", "3", "", "24"}, {}},  // a blank counts as filled
       {{"2", "3", "4", " "}, {"2", "3", "4", " "}, {}},
-      {{"1E200", "1E200", "1", ""}, {"1E200", "1E200", "1", ""}, {}},   // volume overflows
-      {{"1E200", "1E200", "", "1"}, {"1E200", "1E200", "", "1"}, {}},   // product overflows
-      {{"1E-200", "1E-200", "", "1"}, {"1E-200", "1E-200", "", "1"}, 0.0},  // product underflows to 0
-      {{"1E-300", "1E-10", "", "1E10"}, {"1E-300", "1E-10", "", "1E10"}, 1E-310},  // quotient overflows
+      {{"1E200", "1E200", "1", ""}, {"1E200", "1E200", "1", ""}, {}},  // volume overflows
+      {{"1E200", "1E200", "", "1"}, {"1E200", "1E200", "", "1"}, {}},  // product overflows
+      {{"1E-200", "1E-200", "", "1"},
+       {"1E-200", "1E-200", "", "1"},
+       0.0},  // product underflows to 0
+      {{"1E-300", "1E-10", "", "1E10"},
+       {"1E-300", "1E-10", "", "1E10"},
+       1E-310},  // quotient overflows
       {{"1E400", "1", "", "1"}, {"1E400", "1", "", "1"}, {}},
   };
   for (const Case& c : cases) {
@@ -84,7 +90,8 @@ TEST_P(Form4Test, FindOnAFreshWindow) {
     window.Text3().Type(Local(c.typed[2]));
     window.Text4().Type(Local(c.typed[3]));
     window.Command6_Click();
-    const std::string label = std::string(c.typed[0]) + " | " + c.typed[1] + " | " + c.typed[2] + " | " + c.typed[3];
+    const std::string label =
+        std::string(c.typed[0]) + " | " + c.typed[1] + " | " + c.typed[2] + " | " + c.typed[3];
     for (int i = 0; i < 4; ++i) EXPECT_EQ(window.fields()[i].text(), Local(c.after[i])) << label;
     if (c.product) {
       ASSERT_TRUE(window.ProductCell().HoldsNumber()) << label;
@@ -133,14 +140,14 @@ struct Sequel {
 // Starting from a product cell of 6 (from 2, 3, V 24).
 TEST_P(Form4Test, TwoOrThreeEmptyEdgesWithAnEarlierProduct) {
   const Sequel sequels[] = {
-      {{"2", "", "", "24"}, {"2", "3", "4", "24"}, 8.0},        // C = 24 / 6, B = 24 / (2 * 4)
-      {{"", "3", "", "24"}, {"2", "3", "4", "24"}, 12.0},       // C = 24 / 6, A = 24 / (3 * 4)
-      {{"", "", "4", "24"}, {"1.5", "4", "4", "24"}, 16.0},     // B = 24 / 6, A = 24 / (4 * 4)
-      {{"", "", "", "30"}, {"1.2", "5", "5", "30"}, 25.0},      // C = B = 30 / 6, A = 30 / 25
-      {{"x", "3", "", "30"}, {"x", "3", "5", "30"}, 6.0},       // a bad edge falls back on 6
+      {{"2", "", "", "24"}, {"2", "3", "4", "24"}, 8.0},     // C = 24 / 6, B = 24 / (2 * 4)
+      {{"", "3", "", "24"}, {"2", "3", "4", "24"}, 12.0},    // C = 24 / 6, A = 24 / (3 * 4)
+      {{"", "", "4", "24"}, {"1.5", "4", "4", "24"}, 16.0},  // B = 24 / 6, A = 24 / (4 * 4)
+      {{"", "", "", "30"}, {"1.2", "5", "5", "30"}, 25.0},   // C = B = 30 / 6, A = 30 / 25
+      {{"x", "3", "", "30"}, {"x", "3", "5", "30"}, 6.0},    // a bad edge falls back on 6
       {{"2", "3", "", "\u0434\u0432\u0430"}, {"2", "3", "", "\u0434\u0432\u0430"}, 6.0},
-      {{"2", "", "", ""}, {"2", "", "", ""}, 6.0},              // no volume: every division fails
-      {{"", "", "", "0"}, {"", "0", "0", "0"}, 0.0},            // C = B = 0 / 6; A = 0 / (0 * 0) fails
+      {{"2", "", "", ""}, {"2", "", "", ""}, 6.0},    // no volume: every division fails
+      {{"", "", "", "0"}, {"", "0", "0", "0"}, 0.0},  // C = B = 0 / 6; A = 0 / (0 * 0) fails
   };
   for (const Sequel& sequel : sequels) {
     Form4 window(GetParam());
@@ -155,9 +162,10 @@ TEST_P(Form4Test, TwoOrThreeEmptyEdgesWithAnEarlierProduct) {
     window.Text3().Type(Local(sequel.typed[2]));
     window.Text4().Type(Local(sequel.typed[3]));
     window.Command6_Click();
-    const std::string label = std::string(sequel.typed[0]) + " | " + sequel.typed[1] + " | " + sequel.typed[2] +
-                              " | " + sequel.typed[3];
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(window.fields()[i].text(), Local(sequel.after[i])) << label;
+    const std::string label = std::string(sequel.typed[0]) + " | " + sequel.typed[1] + " | " +
+                              sequel.typed[2] + " | " + sequel.typed[3];
+    for (int i = 0; i < 4; ++i)
+      EXPECT_EQ(window.fields()[i].text(), Local(sequel.after[i])) << label;
     EXPECT_EQ(window.ProductCell().AsNumber(GetParam()), sequel.product) << label;
   }
 }
@@ -193,7 +201,7 @@ TEST_P(Form4Test, ResultsAreWrittenInDoublePrecisionWithTheLocaleSeparator) {
 }
 
 TEST_P(Form4Test, InputsThatAreNotNumbersNeverCrash) {
-  const std::string inputs[] = {std::string(1 << 20, '9'), "\xF0\x9F\x93\xA6", "\u0410",
+  const std::string inputs[] = {std::string(1 << 20, '9'), "\xF0\x9F\x93\xA6",    "\u0410",
                                 std::string(1 << 16, ' '), std::string("4\0", 2), "\x80\xFF"};
   for (const std::string& text : inputs) {
     form.Command5_Click();

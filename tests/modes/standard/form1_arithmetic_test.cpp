@@ -45,11 +45,13 @@ TEST_P(Form1Arithmetic, AFailedOperationShowsTheLastAnswerAgain) {
     const char* second;
     void (Form1::*operation)();
   };
-  for (const Failing& failing :
-       {Failing{"1E200", "1E200", &Form1::Command3_Click}, {"1", "0", &Form1::Command4_Click},
-        {"0", "0", &Form1::Command4_Click}, {" ", "1", &Form1::Command1_Click},
-        {"", "1", &Form1::Command2_Click}, {"1", "1.5.5", &Form1::Command1_Click},
-        {"-1.7E308", "1.7E308", &Form1::Command2_Click}}) {
+  for (const Failing& failing : {Failing{"1E200", "1E200", &Form1::Command3_Click},
+                                 {"1", "0", &Form1::Command4_Click},
+                                 {"0", "0", &Form1::Command4_Click},
+                                 {" ", "1", &Form1::Command1_Click},
+                                 {"", "1", &Form1::Command2_Click},
+                                 {"1", "1.5.5", &Form1::Command1_Click},
+                                 {"-1.7E308", "1.7E308", &Form1::Command2_Click}}) {
     Enter(failing.first, failing.second);
     (form.*failing.operation)();
     EXPECT_EQ(form.Text3().text(), "5") << failing.first << " " << failing.second;

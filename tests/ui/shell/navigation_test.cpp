@@ -18,7 +18,8 @@ TEST(NavigationTest, EveryModeMenuLeadsToTheFourOtherModesAndNeverToItself) {
   for (std::string_view window : kModes) {
     std::multiset<std::string_view> targets;
     for (const NavigationEntry& entry : NavigationOf(window)) {
-      if (entry.action.kind == NavigationKind::SwitchTo) targets.insert(NameOf(*entry.action.target));
+      if (entry.action.kind == NavigationKind::SwitchTo)
+        targets.insert(NameOf(*entry.action.target));
     }
     std::multiset<std::string_view> others;
     for (std::string_view other : kModes) {
@@ -49,16 +50,21 @@ TEST(NavigationTest, HelpAndUnknownWindowsHaveNoMenu) {
 }
 
 TEST(NavigationTest, TheSameControlNameLeadsWhereItsWindowSays) {
-  EXPECT_EQ(FindNavigation("Form1", "f1_Click"), (NavigationAction{NavigationKind::SwitchTo, WindowId::Form2}));
-  EXPECT_EQ(FindNavigation("Form4", "f1_Click"), (NavigationAction{NavigationKind::SwitchTo, WindowId::Form3}));
-  EXPECT_EQ(FindNavigation("Form3", "f2_Click"), (NavigationAction{NavigationKind::SwitchTo, WindowId::Form2}));
-  EXPECT_EQ(FindNavigation("Form4", "f2_Click"), (NavigationAction{NavigationKind::SwitchTo, WindowId::Form1}));
+  EXPECT_EQ(FindNavigation("Form1", "f1_Click"),
+            (NavigationAction{NavigationKind::SwitchTo, WindowId::Form2}));
+  EXPECT_EQ(FindNavigation("Form4", "f1_Click"),
+            (NavigationAction{NavigationKind::SwitchTo, WindowId::Form3}));
+  EXPECT_EQ(FindNavigation("Form3", "f2_Click"),
+            (NavigationAction{NavigationKind::SwitchTo, WindowId::Form2}));
+  EXPECT_EQ(FindNavigation("Form4", "f2_Click"),
+            (NavigationAction{NavigationKind::SwitchTo, WindowId::Form1}));
   EXPECT_FALSE(FindNavigation("Form6", "f1_Click"));
 }
 
 TEST(NavigationTest, MenuCaptionsSwitchingToAWindowAreReadFromTheOtherWindowsLayouts) {
   using Captions = std::vector<std::string_view>;
-  EXPECT_EQ(MenuCaptionsSwitchingTo("Form2"), (Captions{"&Functional", "&Function", "&Function", "&Functional"}));
+  EXPECT_EQ(MenuCaptionsSwitchingTo("Form2"),
+            (Captions{"&Functional", "&Function", "&Function", "&Functional"}));
   EXPECT_EQ(MenuCaptionsSwitchingTo("Form4"), Captions(4, "&Paralelepiped"));
   EXPECT_TRUE(MenuCaptionsSwitchingTo("Form5").empty());
   EXPECT_TRUE(MenuCaptionsSwitchingTo("Form7").empty());

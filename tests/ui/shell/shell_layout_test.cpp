@@ -15,8 +15,8 @@
 namespace tavro::shell {
 namespace {
 
-using testing::FakeWindowSystem;
 using support::FakeClipboard;
+using testing::FakeWindowSystem;
 
 class ShellLayoutTest : public ::testing::Test {
  protected:
@@ -53,7 +53,8 @@ TEST_F(ShellLayoutTest, EveryOperationOfAWindowObjectHasAButton) {
     SCOPED_TRACE(std::string(window->name));
     ASSERT_TRUE(shell.OpenWindow(window->name));
     std::set<std::string> handlers;
-    for (const layout::Button& button : window->buttons) handlers.insert(layout::HandlerOf(button.name));
+    for (const layout::Button& button : window->buttons)
+      handlers.insert(layout::HandlerOf(button.name));
     for (const std::string& operation : shell.Model(window->name)->OperationNames()) {
       EXPECT_TRUE(handlers.count(operation)) << operation;
     }

@@ -11,8 +11,8 @@
 namespace tavro::shell {
 namespace {
 
-using testing::FakeWindowSystem;
 using support::FakeClipboard;
+using testing::FakeWindowSystem;
 using Calls = std::vector<std::string>;
 
 class ShellTest : public ::testing::Test {
@@ -77,15 +77,12 @@ struct SwitchCase {
 };
 
 const SwitchCase kSwitches[] = {
-    {"Form1", "f4_Click", "Form6"},  {"Form1", "f2_Click", "Form3"},
-    {"Form1", "f1_Click", "Form2"},  {"Form1", "f3_Click", "Form4"},
-    {"Form2", "f4_Click", "Form6"},  {"Form2", "f2_Click", "Form3"},
-    {"Form2", "at_Click", "Form1"},  {"Form2", "f3_Click", "Form4"},
-    {"Form3", "f4_Click", "Form6"},  {"Form3", "f2_Click", "Form2"},
-    {"Form3", "w_Click", "Form1"},   {"Form3", "f3_Click", "Form4"},
-    {"Form4", "f4_Click", "Form6"},  {"Form4", "f2_Click", "Form1"},
-    {"Form4", "f1_Click", "Form3"},  {"Form4", "f3_Click", "Form2"},
-    {"Form6", "df_Click", "Form2"},  {"Form6", "t4_Click", "Form4"},
+    {"Form1", "f4_Click", "Form6"},  {"Form1", "f2_Click", "Form3"}, {"Form1", "f1_Click", "Form2"},
+    {"Form1", "f3_Click", "Form4"},  {"Form2", "f4_Click", "Form6"}, {"Form2", "f2_Click", "Form3"},
+    {"Form2", "at_Click", "Form1"},  {"Form2", "f3_Click", "Form4"}, {"Form3", "f4_Click", "Form6"},
+    {"Form3", "f2_Click", "Form2"},  {"Form3", "w_Click", "Form1"},  {"Form3", "f3_Click", "Form4"},
+    {"Form4", "f4_Click", "Form6"},  {"Form4", "f2_Click", "Form1"}, {"Form4", "f1_Click", "Form3"},
+    {"Form4", "f3_Click", "Form2"},  {"Form6", "df_Click", "Form2"}, {"Form6", "t4_Click", "Form4"},
     {"Form6", "fgt_Click", "Form3"}, {"Form6", "er_Click", "Form1"},
 };
 
@@ -101,7 +98,8 @@ TEST_P(SwitchTest, ClosesTheWindowThenOpensTheTarget) {
   ASSERT_TRUE(shell.CanInvoke(c.window, c.handler));
   EXPECT_TRUE(shell.Invoke(c.window, c.handler));
 
-  EXPECT_EQ(windows.calls, (Calls{std::string("close ") + c.window, std::string("open ") + c.target}));
+  EXPECT_EQ(windows.calls,
+            (Calls{std::string("close ") + c.window, std::string("open ") + c.target}));
   EXPECT_EQ(windows.layout_names, (Calls{c.target}));
   EXPECT_EQ(shell.StateOf(c.window), WindowState::Closed);
   EXPECT_EQ(shell.StateOf(c.target), WindowState::Open);
@@ -165,12 +163,12 @@ TEST_F(ShellTest, ASwitchEmptiesTheFieldsAndKeepsMemoryAndAnswer) {
 
 TEST_F(ShellTest, MenuBarEntriesWithADropDownDoNothing) {
   shell.Start();
-  for (const auto& [window, handler] : std::vector<std::pair<const char*, const char*>>{
-           {"Form1", "main_Click"},
-           {"Form2", "main_Click"},
-           {"Form3", "main_Click"},
-           {"Form4", "eg_Click"},
-           {"Form6", "fg_Click"}}) {
+  for (const auto& [window, handler] :
+       std::vector<std::pair<const char*, const char*>>{{"Form1", "main_Click"},
+                                                        {"Form2", "main_Click"},
+                                                        {"Form3", "main_Click"},
+                                                        {"Form4", "eg_Click"},
+                                                        {"Form6", "fg_Click"}}) {
     ASSERT_TRUE(shell.OpenWindow(window));
     windows.calls.clear();
     EXPECT_TRUE(shell.Invoke(window, handler)) << window;
@@ -261,9 +259,9 @@ struct EndCase {
 };
 
 const EndCase kEnds[] = {
-    {"Form1", "ex_Click"},  {"Form1", "Command9_Click"}, {"Form2", "ex_Click"},
-    {"Form2", "exit_Click"}, {"Form3", "ex_Click"},      {"Form3", "Command4_Click"},
-    {"Form4", "ed_Click"},  {"Form4", "Command4_Click"}, {"Form6", "wer_Click"},
+    {"Form1", "ex_Click"},       {"Form1", "Command9_Click"}, {"Form2", "ex_Click"},
+    {"Form2", "exit_Click"},     {"Form3", "ex_Click"},       {"Form3", "Command4_Click"},
+    {"Form4", "ed_Click"},       {"Form4", "Command4_Click"}, {"Form6", "wer_Click"},
     {"Form6", "Command5_Click"},
 };
 
@@ -314,8 +312,8 @@ TEST_F(ShellTest, UnknownWindowsAndOperationsAreRefused) {
   EXPECT_FALSE(shell.Invoke("", ""));
   EXPECT_FALSE(shell.Invoke("Form1", "Command99_Click"));
   EXPECT_FALSE(shell.Invoke("Form1", ""));
-  EXPECT_FALSE(shell.Invoke("Form1", "at_Click"));       // an entry of the converter only
-  EXPECT_FALSE(shell.Invoke("Form1", "Command1"));       // a control, not its handler
+  EXPECT_FALSE(shell.Invoke("Form1", "at_Click"));        // an entry of the converter only
+  EXPECT_FALSE(shell.Invoke("Form1", "Command1"));        // a control, not its handler
   EXPECT_FALSE(shell.Invoke("Form2", "Command1_Click"));  // not open
   EXPECT_FALSE(shell.Invoke("Form5", "Command1_Click"));
   EXPECT_FALSE(shell.OpenWindow("Form7"));

@@ -1,12 +1,11 @@
 // What a screen reader learns about every window and every control, through
 // Qt's accessibility interface: names, descriptions and roles, the help text
 // read whole, the menus, and which control has the focus as Tab moves it.
-#include <map>
-#include <set>
-
 #include <QAccessible>
 #include <QLabel>
 #include <QMenu>
+#include <map>
+#include <set>
 
 #include "modes/solvers/help_text.h"
 #include "test_program.h"
@@ -25,7 +24,8 @@ QAccessibleInterface* Accessible(QObject* object) {
 
 QLabel* LabelOf(LayoutWindow& window, const layout::Label& label) {
   for (QLabel* widget : window.Client()->findChildren<QLabel*>())
-    if (widget->objectName() == Q(label.name) && widget->property("index").toInt() == label.index) return widget;
+    if (widget->objectName() == Q(label.name) && widget->property("index").toInt() == label.index)
+      return widget;
   return nullptr;
 }
 
@@ -34,35 +34,34 @@ QLabel* LabelOf(LayoutWindow& window, const layout::Label& label) {
 const std::map<std::pair<QString, QString>, QString> kSharedCaptionDescriptions{
     {{"Form1", "Command11"}, "ПЪРВО ЧИСЛО"},  // MRC beside the first number
     {{"Form1", "Command10"}, "ПЪРВО ЧИСЛО"},  // MEM beside it
-    {{"Form1", "Command13"}, "ВТОРО ЧИСЛО"},
-    {{"Form1", "Command12"}, "ВТОРО ЧИСЛО"},
+    {{"Form1", "Command13"}, "ВТОРО ЧИСЛО"}, {{"Form1", "Command12"}, "ВТОРО ЧИСЛО"},
     {{"Form1", "Command14"}, "ОТГОВОР"},  // MEM beside the answer
-    {{"Form6", "Command1"}, "Row 1"},    // ANSWER
-    {{"Form6", "Command3"}, "Row 1"},    // CE
-    {{"Form6", "Command2"}, "Row 2"},
-    {{"Form6", "Command4"}, "Row 2"},
+    {{"Form6", "Command1"}, "Row 1"},     // ANSWER
+    {{"Form6", "Command3"}, "Row 1"},     // CE
+    {{"Form6", "Command2"}, "Row 2"},        {{"Form6", "Command4"}, "Row 2"},
 };
 
 // The labels that name fields, by window and caption.
 const std::map<std::pair<QString, QString>, QString> kLabelledFields{
     {{"Form3", "A"}, "Text1"}, {{"Form3", "hA"}, "Text2"}, {{"Form3", "S"}, "Text3"},
-    {{"Form4", "A"}, "Text1"}, {{"Form4", "B"}, "Text2"}, {{"Form4", "C"}, "Text3"},
+    {{"Form4", "A"}, "Text1"}, {{"Form4", "B"}, "Text2"},  {{"Form4", "C"}, "Text3"},
     {{"Form4", "V"}, "Text4"},
 };
 
 // The Brackets window's fields have no tooltips: each is named by its row and
 // its role there, and described by its row as it reads.
-const QString kRow1 = QStringLiteral("( operand 1 operator 1 operand 2 ) operator 2 operand 3 = result");
-const QString kRow2 =
-    QStringLiteral("( operand 1 operator 1 operand 2 ) operator 2 ( operand 3 operator 3 operand 4 ) = result");
+const QString kRow1 =
+    QStringLiteral("( operand 1 operator 1 operand 2 ) operator 2 operand 3 = result");
+const QString kRow2 = QStringLiteral(
+    "( operand 1 operator 1 operand 2 ) operator 2 ( operand 3 operator 3 operand 4 ) = result");
 const std::map<QString, std::pair<QString, QString>> kBracketFields{
-    {"Text1", {"Row 1, operand 1", kRow1}},   {"Text2", {"Row 1, operator 1", kRow1}},
-    {"Text3", {"Row 1, operand 2", kRow1}},   {"Text4", {"Row 1, operator 2", kRow1}},
-    {"Text5", {"Row 1, operand 3", kRow1}},   {"Text6", {"Row 1, result", kRow1}},
-    {"Text7", {"Row 2, operand 1", kRow2}},   {"Text8", {"Row 2, operator 1", kRow2}},
-    {"Text9", {"Row 2, operand 2", kRow2}},   {"Text10", {"Row 2, operator 2", kRow2}},
-    {"Text11", {"Row 2, operand 3", kRow2}},  {"Text12", {"Row 2, operator 3", kRow2}},
-    {"Text13", {"Row 2, operand 4", kRow2}},  {"Text14", {"Row 2, result", kRow2}},
+    {"Text1", {"Row 1, operand 1", kRow1}},  {"Text2", {"Row 1, operator 1", kRow1}},
+    {"Text3", {"Row 1, operand 2", kRow1}},  {"Text4", {"Row 1, operator 2", kRow1}},
+    {"Text5", {"Row 1, operand 3", kRow1}},  {"Text6", {"Row 1, result", kRow1}},
+    {"Text7", {"Row 2, operand 1", kRow2}},  {"Text8", {"Row 2, operator 1", kRow2}},
+    {"Text9", {"Row 2, operand 2", kRow2}},  {"Text10", {"Row 2, operator 2", kRow2}},
+    {"Text11", {"Row 2, operand 3", kRow2}}, {"Text12", {"Row 2, operator 3", kRow2}},
+    {"Text13", {"Row 2, operand 4", kRow2}}, {"Text14", {"Row 2, result", kRow2}},
 };
 
 }  // namespace
@@ -82,14 +81,20 @@ class AccessibilityTest : public QObject {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QAccessible::Role>("role");
-    QTest::newRow("Form1") << "Form1" << "Standart" << QAccessible::Window;
-    QTest::newRow("Form2") << "Form2" << "Functional" << QAccessible::Window;
-    QTest::newRow("Form3") << "Form3" << "Triangle" << QAccessible::Window;
+    QTest::newRow("Form1") << "Form1"
+                           << "Standart" << QAccessible::Window;
+    QTest::newRow("Form2") << "Form2"
+                           << "Functional" << QAccessible::Window;
+    QTest::newRow("Form3") << "Form3"
+                           << "Triangle" << QAccessible::Window;
     // No title: named as the other windows' menus name it.
-    QTest::newRow("Form4") << "Form4" << "Paralelepiped" << QAccessible::Window;
+    QTest::newRow("Form4") << "Form4"
+                           << "Paralelepiped" << QAccessible::Window;
     // Only read: a dialog, whose text a screen reader reads when it opens.
-    QTest::newRow("Form5") << "Form5" << "Help" << QAccessible::Dialog;
-    QTest::newRow("Form6") << "Form6" << "Brackets" << QAccessible::Window;
+    QTest::newRow("Form5") << "Form5"
+                           << "Help" << QAccessible::Dialog;
+    QTest::newRow("Form6") << "Form6"
+                           << "Brackets" << QAccessible::Window;
   }
   void windowNames() {
     QFETCH(QString, window);
@@ -122,13 +127,14 @@ class AccessibilityTest : public QObject {
       QCOMPARE(name, Q(button.picture == layout::Picture::None ? button.caption : button.tooltip));
       QVERIFY2(!name.isEmpty() && !name.contains('&'), button.name.data());
       const auto shared = kSharedCaptionDescriptions.find({window, Q(button.name)});
-      const QString description = !button.tooltip.empty()                 ? Q(button.tooltip)
+      const QString description = !button.tooltip.empty()                      ? Q(button.tooltip)
                                   : shared != kSharedCaptionDescriptions.end() ? shared->second
                                                                                : QString();
       QCOMPARE(accessible->text(QAccessible::Description), description);
       QVERIFY(accessible->state().focusable);
       QVERIFY(accessible->actionInterface());
-      QVERIFY(accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+      QVERIFY(accessible->actionInterface()->actionNames().contains(
+          QAccessibleActionInterface::pressAction()));
     }
   }
 
@@ -237,9 +243,12 @@ class AccessibilityTest : public QObject {
       for (int i = 0; i < accessible->childCount(); ++i)
         if (QAccessibleInterface* child = accessible->child(i)) pending.push_back(child);
     }
-    const QList<QWidget*> controls = built->Client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    QCOMPARE(controls.size(), qsizetype(layout.buttons.size() + layout.fields.size() + layout.labels.size()));
-    for (QWidget* control : controls) QVERIFY2(reached.count(control), qPrintable(control->objectName()));
+    const QList<QWidget*> controls =
+        built->Client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(controls.size(),
+             qsizetype(layout.buttons.size() + layout.fields.size() + layout.labels.size()));
+    for (QWidget* control : controls)
+      QVERIFY2(reached.count(control), qPrintable(control->objectName()));
     QCOMPARE(Accessible(built->Client())->childCount(), controls.size());
 
     // Every control that takes the focus is told apart from the others by
@@ -314,7 +323,8 @@ class AccessibilityTest : public QObject {
     QVERIFY(accessible);
     QCOMPARE(accessible->state().active, true);
     QStringList expected;
-    for (QWidget* control : built->TabOrder()) expected << Accessible(control)->text(QAccessible::Name);
+    for (QWidget* control : built->TabOrder())
+      expected << Accessible(control)->text(QAccessible::Name);
     QStringList announced;
     for (qsizetype step = 0; step <= expected.size(); ++step) {
       QAccessibleInterface* focused = accessible->focusChild();

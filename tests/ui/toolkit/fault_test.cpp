@@ -29,7 +29,8 @@ const QString kMissingFamily = QStringLiteral("Tavro Missing Sans");
 int MissingGlyphs(const QString& text, const QFont& font, int width) {
   QTextLayout lines(text, font);
   lines.beginLayout();
-  for (QTextLine line = lines.createLine(); line.isValid(); line = lines.createLine()) line.setLineWidth(width);
+  for (QTextLine line = lines.createLine(); line.isValid(); line = lines.createLine())
+    line.setLineWidth(width);
   lines.endLayout();
   int missing = 0;
   for (const QGlyphRun& run : lines.glyphRuns())
@@ -48,7 +49,8 @@ class FaultTest : public QObject {
   // for every other setting, a missing or an unknown one.
   void separatorFollowsTheRegion() {
     const QByteArray expected = qgetenv("TAVRO_EXPECTED_SEPARATOR");
-    if (expected.size() != 1) QSKIP("run by CTest with LANG, LC_ALL and TAVRO_EXPECTED_SEPARATOR set");
+    if (expected.size() != 1)
+      QSKIP("run by CTest with LANG, LC_ALL and TAVRO_EXPECTED_SEPARATOR set");
     const QString separator = QString::fromLatin1(expected);
     TestProgram program;
 
@@ -92,12 +94,15 @@ class FaultTest : public QObject {
         if (label.font)
           QTest::addRow("%s label %d", layout->name.data(), label.index)
               << Q(label.font->family) << label.font->points << Q(label.caption)
-              << QRect(label.rect.left, label.rect.top, label.rect.width, label.rect.height) << false;
+              << QRect(label.rect.left, label.rect.top, label.rect.width, label.rect.height)
+              << false;
     const QRect help(0, 0, 185, 121);
-    QTest::newRow("help text, family nobody has") << kMissingFamily << 12.0 << Q(kHelpText) << help << false;
+    QTest::newRow("help text, family nobody has")
+        << kMissingFamily << 12.0 << Q(kHelpText) << help << false;
     QTest::newRow("help text, family nobody has, too large")
         << kMissingFamily << 20.0 << Q(kHelpText) << help << true;
-    QTest::newRow("bracket, family nobody has") << kMissingFamily << 9.75 << "(" << QRect(0, 0, 17, 33) << false;
+    QTest::newRow("bracket, family nobody has")
+        << kMissingFamily << 9.75 << "(" << QRect(0, 0, 17, 33) << false;
   }
   void missingFontIsReplaced() {
     QFETCH(QString, family);
@@ -108,8 +113,12 @@ class FaultTest : public QObject {
     QVERIFY(!QFontDatabase::hasFamily(kMissingFamily));
     const std::string family_text = family.toStdString();
     const std::string caption_text = caption.toStdString();
-    const layout::Label record{"Label1", 0, caption_text, {rect.x(), rect.y(), rect.width(), rect.height()},
-                               layout::Font{family_text, points, true}, 0};
+    const layout::Label record{"Label1",
+                               0,
+                               caption_text,
+                               {rect.x(), rect.y(), rect.width(), rect.height()},
+                               layout::Font{family_text, points, true},
+                               0};
     QWidget window;
     QLabel* label = BuildLabel(record, &window);
 
@@ -123,7 +132,8 @@ class FaultTest : public QObject {
     QVERIFY(label->font().pointSizeF() >= 6);
     // The whole text is shown: every line within the label, every word
     // within its width, and every character with a glyph of its own.
-    QVERIFY(label->heightForWidth(label->width()) <= std::max(label->height(), label->fontMetrics().height()));
+    QVERIFY(label->heightForWidth(label->width()) <=
+            std::max(label->height(), label->fontMetrics().height()));
     for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts))
       QVERIFY2(label->fontMetrics().horizontalAdvance(word) <= label->width(), qPrintable(word));
     QCOMPARE(MissingGlyphs(caption, label->font(), label->width()), 0);
@@ -145,14 +155,22 @@ class FaultTest : public QObject {
     QTest::newRow("unknown character set")
         << "text/plain;charset=x-tavro-unknown" << QByteArray("12.5") << QString();
     // Text in another encoding that says which: decoded.
-    QTest::newRow("windows-1251") << "text/plain;charset=windows-1251" << QByteArray("12,5 \xF1\xEC")
-                                  << QStringLiteral("12,5 см");
-    QTest::newRow("ISO-8859-1") << "text/plain;charset=ISO-8859-1" << QByteArray("25\xB0") << QStringLiteral("25°");
-    QTest::newRow("UTF-16 with byte-order mark") << "text/plain" << QByteArray("\xFF\xFE" "1\0" "2\0", 6)
+    QTest::newRow("windows-1251") << "text/plain;charset=windows-1251"
+                                  << QByteArray("12,5 \xF1\xEC") << QStringLiteral("12,5 см");
+    QTest::newRow("ISO-8859-1") << "text/plain;charset=ISO-8859-1" << QByteArray("25\xB0")
+                                << QStringLiteral("25°");
+    QTest::newRow("UTF-16 with byte-order mark") << "text/plain"
+                                                 << QByteArray(
+                                                        "\xFF\xFE"
+                                                        "1\0"
+                                                        "2\0",
+                                                        6)
                                                  << QStringLiteral("12");
     // Bytes that are not the UTF-8 they claim to be: each becomes U+FFFD.
-    QTest::newRow("Latin-1 bytes as UTF-8") << "text/plain" << QByteArray("25\xB0") << QStringLiteral("25\uFFFD");
-    QTest::newRow("plain text") << "text/plain" << QByteArray("12.5 см") << QStringLiteral("12.5 см");
+    QTest::newRow("Latin-1 bytes as UTF-8")
+        << "text/plain" << QByteArray("25\xB0") << QStringLiteral("25\uFFFD");
+    QTest::newRow("plain text") << "text/plain" << QByteArray("12.5 см")
+                                << QStringLiteral("12.5 см");
   }
   void pasteTakesWhatTextThereIs() {
     QFETCH(QString, format);

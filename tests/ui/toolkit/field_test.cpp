@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
-
 #include <algorithm>
 
 #include "test_program.h"
@@ -59,14 +58,19 @@ class FieldTest : public QObject {
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("fitted");
     QTest::addColumn<int>("cursor");
-    QTest::newRow("typing into a full field") << "ab" << "abc" << 2 << "ab" << 2;
-    QTest::newRow("paste keeps what fits") << "" << "12345" << 3 << "123" << 3;
-    QTest::newRow("insert in the middle") << "ad" << "abcd" << 3 << "abd" << 2;
-    QTest::newRow("replacing a selection") << "abc" << "axyzc" << 3 << "axc" << 2;
+    QTest::newRow("typing into a full field") << "ab"
+                                              << "abc" << 2 << "ab" << 2;
+    QTest::newRow("paste keeps what fits") << ""
+                                           << "12345" << 3 << "123" << 3;
+    QTest::newRow("insert in the middle") << "ad"
+                                          << "abcd" << 3 << "abd" << 2;
+    QTest::newRow("replacing a selection") << "abc"
+                                           << "axyzc" << 3 << "axc" << 2;
     QTest::newRow("emoji kept whole") << "" << (kEmoji + "x") << 1 << kEmoji << 2;
     QTest::newRow("emoji does not fit") << "a" << ("a" + kEmoji) << 1 << "a" << 1;
     QTest::newRow("emoji after an emoji") << kEmoji << (kEmoji + kEmoji) << 1 << kEmoji << 2;
-    QTest::newRow("emoji into the last place") << "abc" << ("abc" + kEmoji + kEmoji) << 4 << ("abc" + kEmoji) << 5;
+    QTest::newRow("emoji into the last place")
+        << "abc" << ("abc" + kEmoji + kEmoji) << 4 << ("abc" + kEmoji) << 5;
   }
   void fitsAnEdit() {
     QFETCH(QString, before);
@@ -120,7 +124,8 @@ class FieldTest : public QObject {
     Commit(first, kEmoji);
     Commit(first, kEmoji);
     QCOMPARE(first->text(), QStringLiteral("1234567890123456789") + kEmoji);
-    QCOMPARE(program.shell().Model("Form1")->FindField("Text1")->text(), first->text().toStdString());
+    QCOMPARE(program.shell().Model("Form1")->FindField("Text1")->text(),
+             first->text().toStdString());
 
     // A paste keeps what fits.
     QLineEdit* second = standard->Field("Text2");
@@ -194,7 +199,8 @@ class FieldTest : public QObject {
     QTest::mouseClick(brackets->Button("Command1"), Qt::LeftButton);
     QCOMPARE(brackets->Field("Text6")->text(), QStringLiteral("30"));
     QTest::mouseClick(brackets->Button("Command3"), Qt::LeftButton);
-    for (int i = 1; i <= 6; ++i) QCOMPARE(brackets->Field(QStringLiteral("Text%1").arg(i).toStdString())->text(), QString());
+    for (int i = 1; i <= 6; ++i)
+      QCOMPARE(brackets->Field(QStringLiteral("Text%1").arg(i).toStdString())->text(), QString());
   }
 
   void clickOnAFieldUnderALabelReachesTheField_data() {
@@ -241,7 +247,8 @@ class FieldTest : public QObject {
     QVERIFY(field->hasSelectedText());
     field->deselect();
 
-    field->installEventFilter(new ShortcutsFirst({QKeySequence(QStringLiteral("Ctrl+A"))}, &window));
+    field->installEventFilter(
+        new ShortcutsFirst({QKeySequence(QStringLiteral("Ctrl+A"))}, &window));
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(fired, 1);
     QVERIFY(!field->hasSelectedText());

@@ -2,13 +2,12 @@
 // and Space or Enter, each menu entry by its access keys, each shortcut from
 // whatever control has the focus. The windows are built straight from their
 // layouts, and what their controls ask to run is recorded instead of run.
+#include <QMenu>
 #include <algorithm>
 #include <memory>
 #include <set>
 #include <string>
 #include <utility>
-
-#include <QMenu>
 
 #include "test_program.h"
 #include "ui/toolkit/assets.h"
@@ -24,7 +23,9 @@ class RecordingWindow {
   explicit RecordingWindow(const layout::WindowLayout& layout)
       : model_(std::string(layout.name), DecimalSeparator::FullStop()),
         window_(std::make_unique<LayoutWindow>(
-            layout, model_, LayoutWindow::Routes{[this](const std::string& handler) { run_ << Q(handler); }, [] {}})) {
+            layout, model_,
+            LayoutWindow::Routes{[this](const std::string& handler) { run_ << Q(handler); },
+                                 [] {}})) {
     window_->Present();
   }
 
@@ -107,7 +108,8 @@ class KeyboardTest : public QObject {
     for (const layout::WindowLayout* layout : shell::AllLayouts())
       for (const layout::MenuBarEntry& top : layout->menu_bar) {
         if (top.entries.empty())
-          QTest::addRow("%s %s", layout->name.data(), top.name.data()) << Q(layout->name) << Q(top.name) << QString();
+          QTest::addRow("%s %s", layout->name.data(), top.name.data())
+              << Q(layout->name) << Q(top.name) << QString();
         for (const layout::MenuEntry& entry : top.entries)
           QTest::addRow("%s %s", layout->name.data(), entry.name.data())
               << Q(layout->name) << Q(top.name) << Q(entry.name);
@@ -118,8 +120,9 @@ class KeyboardTest : public QObject {
     QFETCH(QString, top);
     QFETCH(QString, entry);
     const layout::WindowLayout& layout = LayoutNamed(window);
-    const auto top_entry = std::find_if(layout.menu_bar.begin(), layout.menu_bar.end(),
-                                        [&](const layout::MenuBarEntry& e) { return Q(e.name) == top; });
+    const auto top_entry =
+        std::find_if(layout.menu_bar.begin(), layout.menu_bar.end(),
+                     [&](const layout::MenuBarEntry& e) { return Q(e.name) == top; });
     QVERIFY(top_entry != layout.menu_bar.end());
     RecordingWindow built(layout);
     QVERIFY(QTest::qWaitForWindowActive(built.get()));
@@ -135,8 +138,9 @@ class KeyboardTest : public QObject {
     QTRY_VERIFY(menu->isVisible());
     QCOMPARE(built.TakeRun(), QStringList());  // opening the drop-down runs nothing
     // Then the entry's letter alone.
-    const auto chosen = std::find_if(top_entry->entries.begin(), top_entry->entries.end(),
-                                     [&](const layout::MenuEntry& e) { return Q(e.name) == entry; });
+    const auto chosen =
+        std::find_if(top_entry->entries.begin(), top_entry->entries.end(),
+                     [&](const layout::MenuEntry& e) { return Q(e.name) == entry; });
     QVERIFY(chosen != top_entry->entries.end());
     QTest::keyClick(menu, AccessKeyOf(chosen->caption));
     QCOMPARE(built.TakeRun(), QStringList{Q(layout::HandlerOf(chosen->name))});

@@ -25,7 +25,8 @@ class ProgramTest : public QObject {
     QVERIFY(standard);
     QCOMPARE(TestProgram::VisibleWindows(), QStringList{"Form1"});
     QCOMPARE(standard->windowTitle(), QStringLiteral("Standart"));
-    for (const char* name : {"Text1", "Text2", "Text3"}) QCOMPARE(standard->Field(name)->text(), QString());
+    for (const char* name : {"Text1", "Text2", "Text3"})
+      QCOMPARE(standard->Field(name)->text(), QString());
     QCOMPARE(QApplication::focusWidget(), standard->Field("Text1"));
     QCOMPARE(QApplication::activeWindow(), standard);
   }
@@ -93,7 +94,8 @@ class ProgramTest : public QObject {
     QTest::keySequence(field, keys);
     Settle();
 
-    const auto action = shell::FindNavigation(window.toStdString(), layout::HandlerOf(entry.toStdString()));
+    const auto action =
+        shell::FindNavigation(window.toStdString(), layout::HandlerOf(entry.toStdString()));
     QVERIFY(action);
     if (action->kind == shell::NavigationKind::End) {
       QCOMPARE(program.ends(), 1);
@@ -205,11 +207,16 @@ class ProgramTest : public QObject {
   void everyExitButtonEnds_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("button");
-    QTest::newRow("Form1") << "Form1" << "Command9";
-    QTest::newRow("Form2") << "Form2" << "exit";
-    QTest::newRow("Form3") << "Form3" << "Command4";
-    QTest::newRow("Form4") << "Form4" << "Command4";
-    QTest::newRow("Form6") << "Form6" << "Command5";
+    QTest::newRow("Form1") << "Form1"
+                           << "Command9";
+    QTest::newRow("Form2") << "Form2"
+                           << "exit";
+    QTest::newRow("Form3") << "Form3"
+                           << "Command4";
+    QTest::newRow("Form4") << "Form4"
+                           << "Command4";
+    QTest::newRow("Form6") << "Form6"
+                           << "Command5";
   }
   void everyExitButtonEnds() {
     QFETCH(QString, window);
@@ -282,7 +289,8 @@ class ProgramTest : public QObject {
     QVERIFY(standard);
     Type(standard->Field("Text1"), QStringLiteral("2"));
     Type(standard->Field("Text2"), QStringLiteral("3"));
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(standard->Field("Text2"), key);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+      QTest::keyClick(standard->Field("Text2"), key);
     Settle();
     QCOMPARE(TestProgram::VisibleWindows(), QStringList{"Form1"});
     QCOMPARE(standard->Field("Text3")->text(), QString());  // no button was pressed
@@ -307,7 +315,8 @@ class ProgramTest : public QObject {
 
   void commaWhereTheRegionUsesOne() {
     // Run under LC_ALL=bg_BG.UTF-8: numbers are read and written with a comma.
-    if (QLocale::system().decimalPoint() != QStringLiteral(",")) QSKIP("needs a locale with a decimal comma");
+    if (QLocale::system().decimalPoint() != QStringLiteral(","))
+      QSKIP("needs a locale with a decimal comma");
     TestProgram program;
     LayoutWindow* standard = program.Open("Form1");
     QVERIFY(standard);

@@ -43,7 +43,8 @@ Drawn Draw(LayoutWindow& window) {
   drawn.image = window.grab().toImage();
   drawn.origin = window.Client()->mapTo(&window, QPoint(0, 0));
   const QPointF top_left = drawn.origin * drawn.scale;
-  const QPointF bottom_right = (drawn.origin + QPointF(window.Client()->width(), window.Client()->height())) * drawn.scale;
+  const QPointF bottom_right =
+      (drawn.origin + QPointF(window.Client()->width(), window.Client()->height())) * drawn.scale;
   // Qt rounds the edges of a widget to whole device pixels, half up.
   const auto round = [](qreal value) { return int(std::floor(value + 0.5)); };
   drawn.client = QRect(QPoint(round(top_left.x()), round(top_left.y())),
@@ -95,7 +96,7 @@ class ScaledDrawingTest : public QObject {
       const QByteArray name(line.name.data(), qsizetype(line.name.size()));
       if (!line.dotted) {
         QVERIFY2(found == steps - 1, name + " has gaps: " + QByteArray::number(found) + " of " +
-                                          QByteArray::number(steps - 1) + " points drawn");
+                                         QByteArray::number(steps - 1) + " points drawn");
       } else {
         QVERIFY2(found > 0, name + " is not drawn");
       }
@@ -114,28 +115,32 @@ class ScaledDrawingTest : public QObject {
       for (int offset = 0; offset <= 2 * reach + 2; ++offset) {
         QPoint pixel = start + across * offset;
         int on = 0;
-        for (int i = -3 * width; i <= 3 * width; ++i) on += drawn.Is(pixel + along * i, colour) ? 1 : 0;
+        for (int i = -3 * width; i <= 3 * width; ++i)
+          on += drawn.Is(pixel + along * i, colour) ? 1 : 0;
         if (on > 0) {
           if (thickness == 0) band = pixel;
           ++thickness;
         }
       }
-      QVERIFY2(thickness == width, name + " is " + QByteArray::number(thickness) + " device pixels wide, not " +
-                                       QByteArray::number(width));
+      QVERIFY2(thickness == width, name + " is " + QByteArray::number(thickness) +
+                                       " device pixels wide, not " + QByteArray::number(width));
       if (!line.dotted) continue;
 
       // A dotted line keeps its pattern: dots and gaps of a fixed length.
       const QPointF first = drawn.Device(from);
       const QPointF last = drawn.Device(to);
-      const int begin = int(horizontal ? std::min(first.x(), last.x()) : std::min(first.y(), last.y())) + width;
-      const int end = int(horizontal ? std::max(first.x(), last.x()) : std::max(first.y(), last.y())) - width;
+      const int begin =
+          int(horizontal ? std::min(first.x(), last.x()) : std::min(first.y(), last.y())) + width;
+      const int end =
+          int(horizontal ? std::max(first.x(), last.x()) : std::max(first.y(), last.y())) - width;
       // Pixels of another line (where lines cross) cut the line into pieces;
       // within a piece, the runs but the first and the last are whole.
       const QColor background = built->Client()->palette().color(QPalette::Window);
       QList<int> dots, gaps;
       QList<std::pair<bool, int>> runs;  // on, length
       const auto end_piece = [&] {
-        for (qsizetype i = 1; i + 1 < runs.size(); ++i) (runs[i].first ? dots : gaps).append(runs[i].second);
+        for (qsizetype i = 1; i + 1 < runs.size(); ++i)
+          (runs[i].first ? dots : gaps).append(runs[i].second);
         runs.clear();
       };
       for (int i = begin; i <= end; ++i) {
@@ -153,8 +158,10 @@ class ScaledDrawingTest : public QObject {
       }
       end_piece();
       QVERIFY2(dots.size() >= 3, name + " has no dots");
-      for (const int dot : dots) QVERIFY2(dot == width, name + ": a dot of " + QByteArray::number(dot));
-      for (const int gap : gaps) QVERIFY2(gap == 2 * width, name + ": a gap of " + QByteArray::number(gap));
+      for (const int dot : dots)
+        QVERIFY2(dot == width, name + ": a dot of " + QByteArray::number(dot));
+      for (const int gap : gaps)
+        QVERIFY2(gap == 2 * width, name + ": a gap of " + QByteArray::number(gap));
     }
   }
 
@@ -171,13 +178,19 @@ class ScaledDrawingTest : public QObject {
     QCOMPARE(pointer.pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
     // Where the window system reads the hot spot in the picture's pixels (X11),
     // it is the pencil's tip times the scale.
-    const bool in_picture_pixels = QGuiApplication::platformName() == QLatin1String("xcb") && side > 32;
-    const QPoint tip = in_picture_pixels ? (QPointF(5, 9) * pointer.pixmap().devicePixelRatio()).toPoint() : QPoint(5, 9);
+    const bool in_picture_pixels =
+        QGuiApplication::platformName() == QLatin1String("xcb") && side > 32;
+    const QPoint tip = in_picture_pixels
+                           ? (QPointF(5, 9) * pointer.pixmap().devicePixelRatio()).toPoint()
+                           : QPoint(5, 9);
     QCOMPARE(pointer.hotSpot(), tip);
     // The pencil itself, not a blank square: its tip is drawn.
     const QImage picture = pointer.pixmap().toImage();
-    QVERIFY(qAlpha(picture.pixel((QPointF(5.5, 9.5) * pointer.pixmap().devicePixelRatio()).toPoint())) > 0 ||
-            qAlpha(picture.pixel((QPointF(6.5, 9.5) * pointer.pixmap().devicePixelRatio()).toPoint())) > 0);
+    QVERIFY(
+        qAlpha(picture.pixel((QPointF(5.5, 9.5) * pointer.pixmap().devicePixelRatio()).toPoint())) >
+            0 ||
+        qAlpha(picture.pixel((QPointF(6.5, 9.5) * pointer.pixmap().devicePixelRatio()).toPoint())) >
+            0);
   }
 };
 

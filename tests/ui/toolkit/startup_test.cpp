@@ -18,10 +18,12 @@ namespace {
 // The image-format plugins mapped into this process.
 QStringList LoadedImagePlugins() {
   QFile maps(QStringLiteral("/proc/self/maps"));
-  if (!maps.open(QIODevice::ReadOnly | QIODevice::Text)) return {QStringLiteral("(no /proc/self/maps)")};
+  if (!maps.open(QIODevice::ReadOnly | QIODevice::Text))
+    return {QStringLiteral("(no /proc/self/maps)")};
   QStringList plugins;
   for (const QByteArray& line : maps.readAll().split('\n'))
-    if (line.contains("/imageformats/")) plugins << QString::fromUtf8(line.mid(line.lastIndexOf(' ') + 1));
+    if (line.contains("/imageformats/"))
+      plugins << QString::fromUtf8(line.mid(line.lastIndexOf(' ') + 1));
   plugins.removeDuplicates();
   return plugins;
 }
@@ -56,10 +58,11 @@ class StartupTest : public QObject {
     QTest::addColumn<int>("picture");
     QTest::addColumn<QString>("file");
     QTest::addColumn<qreal>("scale");
-    const std::pair<layout::Picture, const char*> pictures[] = {{layout::Picture::Plus, "plus"},
-                                                                 {layout::Picture::Minus, "minus"},
-                                                                 {layout::Picture::Multiply, "multiply"},
-                                                                 {layout::Picture::Divide, "divide"}};
+    const std::pair<layout::Picture, const char*> pictures[] = {
+        {layout::Picture::Plus, "plus"},
+        {layout::Picture::Minus, "minus"},
+        {layout::Picture::Multiply, "multiply"},
+        {layout::Picture::Divide, "divide"}};
     for (const auto& [picture, name] : pictures) {
       const QString file = QStringLiteral(":/tavro/%1").arg(QLatin1String(name));
       QTest::addRow("%s", name) << int(picture) << file + QStringLiteral(".png") << 1.0;
@@ -98,7 +101,8 @@ class StartupTest : public QObject {
     TestProgram program;  // the program's application style
     const auto* style = qobject_cast<const QProxyStyle*>(QApplication::style());
     QVERIFY(style);
-    const QIcon expected = style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon expected =
+        style->baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
 
     // A menu bar too narrow for its entries shows the arrow.
     QWidget window;

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <map>
-#include <string_view>
-#include <utility>
-#include <vector>
-
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <map>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "support/widget_input.h"
 #include "ui/layout/window_layout.h"
@@ -21,16 +20,21 @@
 
 namespace tavro::toolkit::testing {
 
-inline QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+inline QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // The layout of one of the program's windows, by its name.
-inline const layout::WindowLayout& LayoutNamed(const QString& name) { return *shell::LayoutOf(name.toStdString()); }
+inline const layout::WindowLayout& LayoutNamed(const QString& name) {
+  return *shell::LayoutOf(name.toStdString());
+}
 
 // The offscreen platform cannot raise a window and says so each time.
 inline void QuietenOffscreenRaise() {
   static const QtMessageHandler previous = qInstallMessageHandler(
       [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-        if (!message.contains(QStringLiteral("does not support raise()"))) previous(type, context, message);
+        if (!message.contains(QStringLiteral("does not support raise()")))
+          previous(type, context, message);
       });
 }
 
@@ -63,14 +67,16 @@ class TestProgram {
 
   // Opens a window through the menus, starting from the Standard window.
   LayoutWindow* Open(std::string_view name) {
-    static const std::map<std::string_view, std::vector<std::pair<std::string_view, std::string_view>>> kRoutes{
-        {"Form1", {}},
-        {"Form2", {{"Form1", "f1"}}},
-        {"Form3", {{"Form1", "f2"}}},
-        {"Form4", {{"Form1", "f3"}}},
-        {"Form5", {{"Form1", "f2"}, {"Form3", "help2"}}},
-        {"Form6", {{"Form1", "f4"}}},
-    };
+    static const std::map<std::string_view,
+                          std::vector<std::pair<std::string_view, std::string_view>>>
+        kRoutes{
+            {"Form1", {}},
+            {"Form2", {{"Form1", "f1"}}},
+            {"Form3", {{"Form1", "f2"}}},
+            {"Form4", {{"Form1", "f3"}}},
+            {"Form5", {{"Form1", "f2"}, {"Form3", "help2"}}},
+            {"Form6", {{"Form1", "f4"}}},
+        };
     for (const auto& [window, entry] : kRoutes.at(name)) Choose(window, entry);
     LayoutWindow* window = Window(name);
     if (window && !QTest::qWaitForWindowActive(window)) return nullptr;

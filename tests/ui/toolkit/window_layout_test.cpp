@@ -1,10 +1,9 @@
 // Every window built from its layout: frame, client area, controls, colours,
 // fonts, pictures, pointers, tooltips, lines, tab order and menus.
-#include <algorithm>
-
 #include <QLabel>
 #include <QMenu>
 #include <QWindow>
+#include <algorithm>
 
 #include "test_program.h"
 #include "ui/toolkit/assets.h"
@@ -70,7 +69,8 @@ class WindowLayoutTest : public QObject {
     const int menu_height = built->MenuBar() ? built->MenuBar()->sizeHint().height() : 0;
     QCOMPARE(built->MenuBar() != nullptr, !layout.menu_bar.empty());
     if (built->MenuBar()) QVERIFY(menu_height > 0);
-    QCOMPARE(built->Client()->geometry(), QRect(0, menu_height, layout.client_width, layout.client_height));
+    QCOMPARE(built->Client()->geometry(),
+             QRect(0, menu_height, layout.client_width, layout.client_height));
     QCOMPARE(built->size(), QSize(layout.client_width, layout.client_height + menu_height));
     QCOMPARE(built->minimumSize(), built->size());
     QCOMPARE(built->maximumSize(), built->size());
@@ -108,11 +108,13 @@ class WindowLayoutTest : public QObject {
     TestProgram program;
     LayoutWindow* built = program.Open(layout.name);
     QVERIFY(built);
-    QCOMPARE(built->Client()->findChildren<QPushButton*>().size(), qsizetype(layout.buttons.size()));
+    QCOMPARE(built->Client()->findChildren<QPushButton*>().size(),
+             qsizetype(layout.buttons.size()));
     for (const layout::Button& button : layout.buttons) {
       QPushButton* widget = built->Button(button.name);
       QVERIFY2(widget, button.name.data());
-      QCOMPARE(widget->geometry(), QRect(button.rect.left, button.rect.top, button.rect.width, button.rect.height));
+      QCOMPARE(widget->geometry(),
+               QRect(button.rect.left, button.rect.top, button.rect.width, button.rect.height));
       QCOMPARE(widget->text(), Q(button.caption));
       QCOMPARE(widget->toolTip(), Q(button.tooltip));
       QCOMPARE(widget->palette().color(QPalette::Button),
@@ -147,7 +149,8 @@ class WindowLayoutTest : public QObject {
       QLineEdit* edit = built->Field(field.name);
       QVERIFY2(edit, field.name.data());
       QVERIFY2(model->FindField(field.name), field.name.data());
-      QCOMPARE(edit->geometry(), QRect(field.rect.left, field.rect.top, field.rect.width, field.rect.height));
+      QCOMPARE(edit->geometry(),
+               QRect(field.rect.left, field.rect.top, field.rect.width, field.rect.height));
       QCOMPARE(edit->text(), QString());
       QCOMPARE(edit->toolTip(), Q(field.tooltip));
       QCOMPARE(edit->palette().color(QPalette::Base),
@@ -168,9 +171,12 @@ class WindowLayoutTest : public QObject {
     const QPalette palette = QApplication::palette();
     using layout::Colour;
     using layout::SystemColour;
-    QCOMPARE(*ColourOf(Colour::System(SystemColour::TooltipBackground), palette), palette.color(QPalette::ToolTipBase));
-    QCOMPARE(*ColourOf(Colour::System(SystemColour::Highlight3D), palette), palette.color(QPalette::Light));
-    QCOMPARE(*ColourOf(Colour::System(SystemColour::DesktopBackground), palette), QColor(0x00, 0x80, 0x80));
+    QCOMPARE(*ColourOf(Colour::System(SystemColour::TooltipBackground), palette),
+             palette.color(QPalette::ToolTipBase));
+    QCOMPARE(*ColourOf(Colour::System(SystemColour::Highlight3D), palette),
+             palette.color(QPalette::Light));
+    QCOMPARE(*ColourOf(Colour::System(SystemColour::DesktopBackground), palette),
+             QColor(0x00, 0x80, 0x80));
     QCOMPARE(*ColourOf(Colour::Rgb(0xFFE0C0), palette), QColor(0xFF, 0xE0, 0xC0));
     QVERIFY(!ColourOf(Colour::Default(), palette));
   }
@@ -186,11 +192,14 @@ class WindowLayoutTest : public QObject {
     QCOMPARE(widgets.size(), qsizetype(layout.labels.size()));
     for (const layout::Label& label : layout.labels) {
       const auto found = std::find_if(widgets.begin(), widgets.end(), [&](QLabel* widget) {
-        return widget->objectName() == Q(label.name) && widget->property("index").toInt() == label.index;
+        return widget->objectName() == Q(label.name) &&
+               widget->property("index").toInt() == label.index;
       });
-      QVERIFY2(found != widgets.end(), qPrintable(QStringLiteral("label index %1").arg(label.index)));
+      QVERIFY2(found != widgets.end(),
+               qPrintable(QStringLiteral("label index %1").arg(label.index)));
       QLabel* widget = *found;
-      QCOMPARE(widget->geometry(), QRect(label.rect.left, label.rect.top, label.rect.width, label.rect.height));
+      QCOMPARE(widget->geometry(),
+               QRect(label.rect.left, label.rect.top, label.rect.width, label.rect.height));
       QCOMPARE(widget->text(), Q(label.caption));
       QVERIFY(widget->wordWrap());
       QVERIFY(widget->alignment() & Qt::AlignLeft);
@@ -213,7 +222,8 @@ class WindowLayoutTest : public QObject {
         QCOMPARE(widget->font(), built->Client()->font());
       }
       // The whole caption is shown.
-      QVERIFY(widget->heightForWidth(widget->width()) <= std::max(widget->height(), widget->fontMetrics().height()));
+      QVERIFY(widget->heightForWidth(widget->width()) <=
+              std::max(widget->height(), widget->fontMetrics().height()));
       // Labels lie beneath every field and button.
       for (QObject* sibling : built->Client()->children()) {
         auto* control = qobject_cast<QWidget*>(sibling);
@@ -245,9 +255,9 @@ class WindowLayoutTest : public QObject {
     QCOMPARE(client->lines().size(), layout.lines.size());
     const QImage image = client->grab().toImage();
     for (const layout::Line& line : layout.lines) {
-      const QColor colour =
-          line.colour.kind == layout::Colour::Kind::Default ? client->palette().color(QPalette::WindowText)
-                                                             : Expected(line.colour, QColor());
+      const QColor colour = line.colour.kind == layout::Colour::Kind::Default
+                                ? client->palette().color(QPalette::WindowText)
+                                : Expected(line.colour, QColor());
       QCOMPARE(client->LineColour(line), colour);
       // A solid line is drawn through its middle; a dotted one has gaps.
       if (!line.dotted) {
@@ -319,12 +329,15 @@ class WindowLayoutTest : public QObject {
     TestProgram program;
     QVERIFY(program.Open(layout.name));
     for (const layout::Button& button : layout.buttons)
-      QVERIFY2(program.shell().CanInvoke(layout.name, layout::HandlerOf(button.name)), button.name.data());
+      QVERIFY2(program.shell().CanInvoke(layout.name, layout::HandlerOf(button.name)),
+               button.name.data());
     for (const layout::MenuBarEntry& top : layout.menu_bar) {
       if (top.entries.empty())
-        QVERIFY2(program.shell().CanInvoke(layout.name, layout::HandlerOf(top.name)), top.name.data());
+        QVERIFY2(program.shell().CanInvoke(layout.name, layout::HandlerOf(top.name)),
+                 top.name.data());
       for (const layout::MenuEntry& entry : top.entries)
-        QVERIFY2(program.shell().CanInvoke(layout.name, layout::HandlerOf(entry.name)), entry.name.data());
+        QVERIFY2(program.shell().CanInvoke(layout.name, layout::HandlerOf(entry.name)),
+                 entry.name.data());
     }
   }
 
@@ -340,7 +353,8 @@ class WindowLayoutTest : public QObject {
   void scaledScreen() {
     // Run with QT_SCALE_FACTOR=2: the geometry doubles on the screen, the
     // pictures come from their large versions.
-    if (qEnvironmentVariable("QT_SCALE_FACTOR") != QStringLiteral("2")) QSKIP("needs QT_SCALE_FACTOR=2");
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") != QStringLiteral("2"))
+      QSKIP("needs QT_SCALE_FACTOR=2");
     TestProgram program;
     LayoutWindow* built = program.Open("Form1");
     QVERIFY(built);
