@@ -3,17 +3,17 @@
 
 # What building the program needs.
 TAVRO_BUILD_PACKAGES=(g++ cmake make qt6-base-dev)
-# What the tests need beyond that: the test frameworks, the scenario runner's
-# JSON library, the packaging tools, validators and checkers (lintian,
-# hardening-check from devscripts), an X server with tools to drive the
-# program in it, a window manager, a Wayland compositor with Xwayland and Qt's
-# Wayland plugin, xrdb for a screen of another dpi, GTK's platform theme,
-# Python to read the windows' layouts in the scripts that drive the program,
-# and the session and accessibility buses with Python's AT-SPI client, to see
-# the program as a screen reader does.
-TAVRO_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  dpkg-dev desktop-file-utils appstream appstream-util lintian devscripts libxcb-xtest0-dev
-  xvfb xdotool xclip x11-utils xauth fonts-dejavu-core qt6-gtk-platformtheme
+# What the tests need beyond that: clang-format for the formatting check, the
+# test frameworks, the scenario runner's JSON library, the packaging tools,
+# validators and checkers (lintian, hardening-check from devscripts), an X
+# server with tools to drive the program in it, a window manager, a Wayland
+# compositor with Xwayland and Qt's Wayland plugin, xrdb for a screen of
+# another dpi, GTK's platform theme, Python to read the windows' layouts in the
+# scripts that drive the program, and the session and accessibility buses with
+# Python's AT-SPI client, to see the program as a screen reader does.
+TAVRO_TEST_PACKAGES=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev dpkg-dev desktop-file-utils appstream appstream-util lintian devscripts
+  libxcb-xtest0-dev xvfb xdotool xclip x11-utils xauth fonts-dejavu-core qt6-gtk-platformtheme
   openbox weston xwayland qt6-wayland x11-xserver-utils
   python3 dbus libglib2.0-bin at-spi2-core python3-pyatspi)
 
