@@ -9,6 +9,17 @@
 namespace tavro {
 namespace {
 
+// Side A, height hA and area S as typed (full stop for the separator), and
+// the three texts after Find.
+struct Case {
+  const char* side;
+  const char* height;
+  const char* area;
+  const char* side_after;
+  const char* height_after;
+  const char* area_after;
+};
+
 class Form3Test : public support::LocaleTest {
  protected:
   Form3 form{GetParam()};
@@ -17,6 +28,17 @@ class Form3Test : public support::LocaleTest {
     form.Text1().Type(side);
     form.Text2().Type(height);
     form.Text3().Type(area);
+  }
+
+  // CE, the case's three texts, Find; then the three texts it must leave.
+  void ExpectFind(const Case& c) {
+    form.Command5_Click();
+    Enter(Local(c.side), Local(c.height), Local(c.area));
+    form.Command3_Click();
+    const std::string typed = std::string(c.side) + " | " + c.height + " | " + c.area;
+    EXPECT_EQ(form.Text1().text(), Local(c.side_after)) << typed;
+    EXPECT_EQ(form.Text2().text(), Local(c.height_after)) << typed;
+    EXPECT_EQ(form.Text3().text(), Local(c.area_after)) << typed;
   }
 };
 
@@ -31,17 +53,6 @@ TEST_P(Form3Test, WindowHasThreeFieldsAndTwoOperations) {
   }
   EXPECT_EQ(form.OperationNames(), (std::vector<std::string>{"Command3_Click", "Command5_Click"}));
 }
-
-// Side A, height hA and area S as typed (full stop for the separator), and
-// the three texts after Find.
-struct Case {
-  const char* side;
-  const char* height;
-  const char* area;
-  const char* side_after;
-  const char* height_after;
-  const char* area_after;
-};
 
 TEST_P(Form3Test, FindWritesTheOneMissingValue) {
   const Case cases[] = {
@@ -68,17 +79,7 @@ TEST_P(Form3Test, FindWritesTheOneMissingValue) {
       {"", "1E-300", "1E300", "", "1E-300", "1E300"},   // 2E+600: overflow
       {"", "1E300", "1E-300", "0", "1E300", "1E-300"},  // too small: zero
   };
-  for (const Case& c : cases) {
-    form.Command5_Click();
-    Enter(Local(c.side), Local(c.height), Local(c.area));
-    form.Command3_Click();
-    EXPECT_EQ(form.Text1().text(), Local(c.side_after))
-        << c.side << " | " << c.height << " | " << c.area;
-    EXPECT_EQ(form.Text2().text(), Local(c.height_after))
-        << c.side << " | " << c.height << " | " << c.area;
-    EXPECT_EQ(form.Text3().text(), Local(c.area_after))
-        << c.side << " | " << c.height << " | " << c.area;
-  }
+  for (const Case& c : cases) ExpectFind(c);
 }
 
 // Each failing formula leaves its field as it was (empty); nothing else
@@ -106,17 +107,7 @@ TEST_P(Form3Test, FindWritesNothingWhenItsFormulaFails) {
       {"", "4", "", "", "4", ""},
       {"1", "1", "1", "1", "1", "1"},  // all filled, even if inconsistent
   };
-  for (const Case& c : cases) {
-    form.Command5_Click();
-    Enter(Local(c.side), Local(c.height), Local(c.area));
-    form.Command3_Click();
-    EXPECT_EQ(form.Text1().text(), Local(c.side_after))
-        << c.side << " | " << c.height << " | " << c.area;
-    EXPECT_EQ(form.Text2().text(), Local(c.height_after))
-        << c.side << " | " << c.height << " | " << c.area;
-    EXPECT_EQ(form.Text3().text(), Local(c.area_after))
-        << c.side << " | " << c.height << " | " << c.area;
-  }
+  for (const Case& c : cases) ExpectFind(c);
 }
 
 // Texts that are not numbers of this locale: the other locale's separator,
