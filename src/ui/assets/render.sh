@@ -9,7 +9,8 @@
 # `convert -draw` at nine times the final size, then keeps the middle one of
 # every nine by nine block.
 #
-# Needs ImageMagick (convert) and python3. Run from anywhere: sh render.sh
+# Needs ImageMagick (convert), python3 and icoutils (icotool). Run from
+# anywhere: sh render.sh
 set -eu
 cd "$(dirname "$0")"
 
@@ -72,8 +73,14 @@ for size in 64 128 256; do
   render icon.svg "$size" "icon-$size.png"
 done
 render icon-48.svg 48 icon-48.png
+render icon-24.svg 24 icon-24.png
 render icon-16.svg 16 icon-16.png
 for picture in plus minus multiply divide pencil; do
   render "$picture.svg" 32 "$picture.png"
   render "$picture.svg" 64 "$picture@2x.png"
 done
+
+# The Windows executable's icon: every size of the program icon, each in 16
+# colours with a transparency mask as drawn, and the 256-pixel one as PNG.
+icotool --create --output=tavro.ico icon-16.png icon-24.png icon-32.png icon-48.png icon-64.png \
+  icon-128.png --raw=icon-256.png
