@@ -10,7 +10,6 @@
 #include "modes/solvers/help_text.h"
 #include "test_program.h"
 #include "ui/layout/accessible_text.h"
-#include "ui/toolkit/announcer.h"
 
 namespace tavro::toolkit::testing {
 
@@ -338,21 +337,6 @@ class AccessibilityTest : public QObject {
       return;
     }
     QCOMPARE(announced, expected + expected.mid(0, 1));
-  }
-
-  void anAnnouncementAppearsAsANotification() {
-    // A screen reader speaks a notification when it appears.
-    QWidget window;
-    Announcer announcer(&window);
-    window.show();
-    QAccessibleInterface* accessible = Accessible(&announcer);
-    QVERIFY(accessible);
-    QCOMPARE(accessible->role(), QAccessible::Notification);
-    QVERIFY(accessible->state().invisible);
-    announcer.Announce(QStringLiteral("ОТГОВОР 5"));
-    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("ОТГОВОР 5"));
-    QVERIFY(!accessible->state().invisible);
-    QVERIFY(!accessible->state().focusable);
   }
 };
 
