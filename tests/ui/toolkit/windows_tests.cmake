@@ -1,0 +1,27 @@
+# The Windows build's tests of the Qt adapter, each run under Wine with Qt's
+# windows platform on an X server of its own (wine_test.sh), one after another
+# in the build's Wine prefix, under the locale and decimal symbol given.
+set(TAVRO_WINE_PREFIX ${CMAKE_CURRENT_BINARY_DIR}/wine)
+function(tavro_add_wine_test name locale decimal_symbol target)
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine_test.sh ${TAVRO_WINE_PREFIX} ${locale} ${decimal_symbol}
+            $<TARGET_FILE:${target}> ${ARGN})
+  set_tests_properties(${name} PROPERTIES
+    SKIP_RETURN_CODE 77
+    TIMEOUT 180
+    RESOURCE_LOCK tavro_wine_prefix)
+endfunction()
+
+# The decimal separator of the user's Windows regional settings: the locale's,
+# or the decimal symbol the user chose instead.
+tavro_add_qt_program(fault_test)
+function(tavro_add_windows_separator_test name locale decimal_symbol expected)
+  tavro_add_wine_test(toolkit.fault_test.separator.${name} ${locale} ${decimal_symbol}
+                      fault_test separatorFollowsTheRegion)
+  set_tests_properties(toolkit.fault_test.separator.${name} PROPERTIES
+    ENVIRONMENT "TAVRO_EXPECTED_SEPARATOR=${expected}")
+endfunction()
+tavro_add_windows_separator_test(bulgarian bg_BG.UTF-8 - ,)
+tavro_add_windows_separator_test(english en_US.UTF-8 - .)
+tavro_add_windows_separator_test(bulgarian_full_stop bg_BG.UTF-8 . .)
+tavro_add_windows_separator_test(english_comma en_US.UTF-8 , ,)
