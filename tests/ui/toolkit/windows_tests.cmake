@@ -12,6 +12,10 @@ function(tavro_add_wine_test name locale decimal_symbol target)
     RESOURCE_LOCK tavro_wine_prefix)
 endfunction()
 
+# Answers told to Narrator and NVDA through UI Automation.
+tavro_add_qt_program(uia_announcer_test)
+tavro_add_wine_test(toolkit.uia_announcer_test en_US.UTF-8 - uia_announcer_test)
+
 # The decimal separator of the user's Windows regional settings: the locale's,
 # or the decimal symbol the user chose instead.
 tavro_add_qt_program(fault_test)
