@@ -1,7 +1,5 @@
 #include "ui/toolkit/window_system_choice.h"
 
-#include <QtGlobal>
-
 namespace tavro::toolkit {
 
 QByteArray WindowSystemFor(const SessionVariables& session) {
@@ -10,13 +8,6 @@ QByteArray WindowSystemFor(const SessionVariables& session) {
       session.session_type == "wayland" || !session.wayland_display.isEmpty();
   if (!wayland_session || session.x_display.isEmpty()) return {};
   return QByteArrayLiteral("xcb;wayland");
-}
-
-void ChooseWindowSystem() {
-  const QByteArray chosen =
-      WindowSystemFor({qgetenv("QT_QPA_PLATFORM"), qgetenv("XDG_SESSION_TYPE"),
-                       qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY")});
-  if (!chosen.isEmpty()) qputenv("QT_QPA_PLATFORM", chosen);
 }
 
 }  // namespace tavro::toolkit

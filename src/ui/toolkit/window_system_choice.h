@@ -23,7 +23,7 @@ struct SessionVariables {
 QByteArray WindowSystemFor(const SessionVariables& session);
 
 // Sets QT_QPA_PLATFORM for this process as WindowSystemFor says; call before
-// the application object is made.
+// the application object is made. On Windows it does nothing.
 void ChooseWindowSystem();
 
 }  // namespace tavro::toolkit

@@ -29,3 +29,8 @@ tavro_add_windows_separator_test(bulgarian bg_BG.UTF-8 - ,)
 tavro_add_windows_separator_test(english en_US.UTF-8 - .)
 tavro_add_windows_separator_test(bulgarian_full_stop bg_BG.UTF-8 . .)
 tavro_add_windows_separator_test(english_comma en_US.UTF-8 , ,)
+
+# No window system is chosen from the variables of a Linux session.
+tavro_add_qt_program(window_system_choice_windows_test)
+tavro_add_wine_test(toolkit.window_system_choice_windows_test en_US.UTF-8 -
+                    window_system_choice_windows_test)

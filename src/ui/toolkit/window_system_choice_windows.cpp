@@ -1,0 +1,10 @@
+#include "ui/toolkit/window_system_choice.h"
+
+namespace tavro::toolkit {
+
+// Windows has one window system, Qt's windows plugin, built into the program.
+// The variables of a Linux session, which Wine hands on to the programs it
+// runs, must not ask for a plugin that is not there.
+void ChooseWindowSystem() {}
+
+}  // namespace tavro::toolkit
