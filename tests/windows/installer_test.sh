@@ -54,7 +54,7 @@ mapfile -t folders < <(wine cmd /c "echo %LOCALAPPDATA%&& echo %APPDATA%" | tr -
 win_dir="${folders[0]}\\Programs\\Tavro"
 dir=$(winepath -u "$win_dir")
 shortcut=$(winepath -u "${folders[1]}\\Microsoft\\Windows\\Start Menu\\Programs\\Tavro.lnk")
-[ ! -e "$dir" ] && [ ! -e "$shortcut" ] || fail "Tavro is installed already in $WINEPREFIX"
+if [ -e "$dir" ] || [ -e "$shortcut" ]; then fail "Tavro is installed already in $WINEPREFIX"; fi
 find "$WINEPREFIX/drive_c" | sort >"$work/before.txt"
 
 wine "$setup" /S || fail "the installer exited with $?"
@@ -76,8 +76,8 @@ expect_value UninstallString "\"$win_dir\\uninstall.exe\""
 expect_value QuietUninstallString "\"$win_dir\\uninstall.exe\" /S"
 size_kib=$(($(reg_value EstimatedSize)))
 actual_kib=$(($(cat "$dir"/* | wc -c) / 1024))
-[ $((size_kib - actual_kib)) -ge -4 ] && [ $((size_kib - actual_kib)) -le 4 ] ||
-  fail "EstimatedSize is $size_kib KiB, the files take $actual_kib KiB"
+difference=$((size_kib - actual_kib))
+[ "${difference#-}" -le 4 ] || fail "EstimatedSize is $size_kib KiB, the files take $actual_kib KiB"
 
 wine "$win_dir\\tavro.exe" &
 program=$!
@@ -96,7 +96,8 @@ done
 [ ! -e "$dir" ] || fail "left behind: $(find "$dir")"
 [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is left behind"
 wine reg query "$key" /reg:64 >/dev/null 2>&1 && fail "the registry key $key is left behind"
-# The only new thing may be that copy, which Windows deletes at the next start.
+# The only new thing may be that copy (~nsuN.tmp\Un.exe), which NSIS leaves
+# in %TEMP% to be deleted at the next restart.
 find "$WINEPREFIX/drive_c" | sort | comm -13 "$work/before.txt" - |
   grep -v '/Temp/~nsu[^/]*\.tmp\(/Un\.exe\)\?$' >"$work/left.txt" &&
   fail "left behind: $(cat "$work/left.txt")"
