@@ -2,13 +2,13 @@
 # The two Windows packages as a user meets them, under Wine: the zip holds the
 # program and two texts with Windows line endings; the installer, run with /S,
 # installs the same three files, a Start-menu shortcut and an "Apps & features"
-# entry, the installed program starts and keeps running, and the uninstaller,
-# run with /S, takes away everything the installer made.
+# entry, the installed program opens its window and keeps running, and the
+# uninstaller, run with /S, takes away everything the installer made.
 #
 #   WINEPREFIX=DIR DISPLAY=:N tests/windows/installer_test.sh SETUP_EXE ZIP VERSION
 #
 # DISPLAY is an X server the caller runs (a private Xvfb); WINEPREFIX is
-# created on first use. Needs wine, unzip and icoutils.
+# created on first use. Needs wine, unzip, icoutils and xdotool.
 set -euo pipefail
 usage="usage: installer_test.sh SETUP_EXE ZIP VERSION (with WINEPREFIX and DISPLAY set)"
 setup=${1:?$usage}
@@ -20,7 +20,8 @@ version=${3:?$usage}
 export WINEPREFIX DISPLAY WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe,winemenubuilder.exe=d"
 fail() { echo "installer_test: FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+program=
+trap 'rm -rf "$work"; [ -z "$program" ] || kill "$program" 2>/dev/null || true' EXIT
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tavro'
 
 # The ProductVersion string of a program's version resource.
@@ -79,12 +80,19 @@ actual_kib=$(($(cat "$dir"/* | wc -c) / 1024))
 difference=$((size_kib - actual_kib))
 [ "${difference#-}" -le 4 ] || fail "EstimatedSize is $size_kib KiB, the files take $actual_kib KiB"
 
+# Started, it opens the Standart window (not an error box) and keeps running.
 wine "$win_dir\\tavro.exe" &
 program=$!
+for _ in $(seq 20); do
+  xdotool search --name '^Standart$' >/dev/null && break
+  sleep 0.5
+done
+xdotool search --name '^Standart$' >/dev/null || fail "the installed tavro.exe opened no Standart window"
 sleep 2
-kill -0 "$program" 2>/dev/null || fail "the installed tavro.exe ended within 2 s"
+kill -0 "$program" 2>/dev/null || fail "the installed tavro.exe ended"
 kill "$program"
 wait "$program" || true
+program=
 
 wine "$win_dir\\uninstall.exe" /S || fail "the uninstaller exited with $?"
 # It goes on from a copy of itself in %TEMP%: wait until it is done.
