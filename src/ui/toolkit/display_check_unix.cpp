@@ -157,14 +157,10 @@ std::string MissingDisplayMessage(const DisplaySettings& settings, const Display
     if (!try_x && !try_wayland) return {};
   }
 
-  // Where libwayland-client looks for the compositor.
   const bool wayland_display_set = !settings.wayland_display.empty();
   const std::string wayland_name = wayland_display_set ? settings.wayland_display : "wayland-0";
-  std::string wayland_path;
-  if (wayland_name.front() == '/')
-    wayland_path = wayland_name;
-  else if (!settings.runtime_dir.empty())
-    wayland_path = settings.runtime_dir + "/" + wayland_name;
+  const std::string wayland_path =
+      WaylandSocketPath(settings.wayland_display, settings.runtime_dir);
 
   if (try_x && !settings.x_display.empty() && probes.x_server(settings.x_display)) return {};
   if (try_wayland &&
@@ -209,6 +205,13 @@ std::string MissingDisplayMessage(const DisplaySettings& settings, const Display
   std::string message = "tavro: no display to open its windows on: ";
   for (std::size_t i = 0; i < reasons.size(); ++i) message += (i ? "; " : "") + reasons[i];
   return message;
+}
+
+std::string WaylandSocketPath(const std::string& wayland_display, const std::string& runtime_dir) {
+  const std::string name = wayland_display.empty() ? "wayland-0" : wayland_display;
+  if (name.front() == '/') return name;
+  if (runtime_dir.empty()) return {};
+  return runtime_dir + "/" + name;
 }
 
 bool XServerAnswers(const std::string& display) {

@@ -39,6 +39,11 @@ struct DisplayProbes {
 // cannot be checked beforehand.
 std::string MissingDisplayMessage(const DisplaySettings& settings, const DisplayProbes& probes);
 
+// Where libwayland-client looks for the compositor: WAYLAND_DISPLAY (by
+// default wayland-0) as a path, or in the folder XDG_RUNTIME_DIR names; empty
+// when neither says where.
+std::string WaylandSocketPath(const std::string& wayland_display, const std::string& runtime_dir);
+
 // The real probes: a connection to the server's socket, closed at once, as the
 // window system's client library would make it. A display that cannot be told
 // beforehand (an X server on another machine that does not answer in time)
