@@ -8,9 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
-#include <set>
 #include <string>
-#include <vector>
 
 #include "ui/toolkit/display_check_unix.h"
 
@@ -18,26 +16,7 @@ namespace tavro::toolkit::testing {
 
 namespace {
 
-// Servers that answer, by DISPLAY value and by socket path; every question
-// asked is kept.
-struct Servers {
-  std::set<std::string> x_servers;
-  std::set<std::string> compositors;
-  std::vector<std::string> asked;
-
-  DisplayProbes Probes() {
-    return {[this](const std::string& display) {
-              asked.push_back("x " + display);
-              return x_servers.count(display) > 0;
-            },
-            [this](const std::string& path) {
-              asked.push_back("wayland " + path);
-              return compositors.count(path) > 0;
-            }};
-  }
-};
-
-DisplaySettings Nothing() { return {}; }
+const QString kNone = QStringLiteral("tavro: no display to open its windows on: ");
 
 }  // namespace
 
@@ -45,188 +24,164 @@ class DisplayCheckTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void noVariablesAtAll() {
-    Servers servers;
-    QCOMPARE(MissingDisplayMessage(Nothing(), servers.Probes()),
-             std::string("tavro: no display to open its windows on: DISPLAY and WAYLAND_DISPLAY "
-                         "are not set"));
-  }
-
-  void anXServerThatAnswers() {
-    Servers servers;
-    servers.x_servers = {":0"};
-    DisplaySettings settings;
-    settings.x_display = ":0";
-    QCOMPARE(MissingDisplayMessage(settings, servers.Probes()), std::string());
-    QCOMPARE(servers.asked, std::vector<std::string>{"x :0"});  // and nothing more
-  }
-
-  void anXServerThatIsGone() {
-    Servers servers;
-    DisplaySettings settings;
-    settings.x_display = ":99";
-    QCOMPARE(MissingDisplayMessage(settings, servers.Probes()),
-             std::string("tavro: no display to open its windows on: no X server answers at "
-                         "DISPLAY=:99; WAYLAND_DISPLAY is not set"));
-  }
-
-  void aWaylandCompositorWhereTheXServerIsGone() {
-    Servers servers;
-    servers.compositors = {"/run/user/1000/wayland-0"};
-    DisplaySettings settings;
-    settings.x_display = ":1";
-    settings.wayland_display = "wayland-0";
-    settings.runtime_dir = "/run/user/1000";
-    QCOMPARE(MissingDisplayMessage(settings, servers.Probes()), std::string());
-  }
-
-  void aWaylandCompositorGone() {
-    Servers servers;
-    DisplaySettings settings;
-    settings.wayland_display = "wayland-1";
-    settings.runtime_dir = "/run/user/1000";
-    QCOMPARE(MissingDisplayMessage(settings, servers.Probes()),
-             std::string("tavro: no display to open its windows on: DISPLAY is not set; no "
-                         "Wayland compositor answers at WAYLAND_DISPLAY=wayland-1"));
-    QCOMPARE(servers.asked, std::vector<std::string>{"wayland /run/user/1000/wayland-1"});
-  }
-
-  void aWaylandSocketByItsPath() {
-    Servers servers;
-    servers.compositors = {"/tmp/compositor"};
-    DisplaySettings settings;
-    settings.wayland_display = "/tmp/compositor";
-    QCOMPARE(MissingDisplayMessage(settings, servers.Probes()), std::string());
-  }
-
-  void aWaylandDisplayWithoutARuntimeFolder() {
-    Servers servers;
-    DisplaySettings settings;
-    settings.wayland_display = "wayland-0";
-    QCOMPARE(MissingDisplayMessage(settings, servers.Probes()),
-             std::string("tavro: no display to open its windows on: DISPLAY is not set; "
-                         "WAYLAND_DISPLAY=wayland-0, but XDG_RUNTIME_DIR is not set"));
-    QVERIFY(servers.asked.empty());
-  }
-
-  void aConnectionHandedOver() {
-    Servers servers;
-    DisplaySettings settings;
-    settings.wayland_socket = true;
-    QCOMPARE(MissingDisplayMessage(settings, servers.Probes()), std::string());
-  }
-
-  void theDefaultCompositorWithoutWaylandDisplay() {
-    // libwayland-client's default name, where a compositor may listen.
-    Servers servers;
-    servers.compositors = {"/run/user/0/wayland-0"};
-    DisplaySettings settings;
-    settings.runtime_dir = "/run/user/0";
-    QCOMPARE(MissingDisplayMessage(settings, servers.Probes()), std::string());
-  }
-
-  void platformsThatNeedNoDisplay_data() {
+  // Each row: the settings; the X servers (by DISPLAY) and compositors (by
+  // socket path) that answer; the line printed (empty when the windows can
+  // open); and the servers asked, in order.
+  void decision_data() {
     QTest::addColumn<QString>("platforms");
-    QTest::newRow("offscreen") << "offscreen";
-    QTest::newRow("minimal") << "minimal";
-    QTest::newRow("vnc with arguments") << "vnc:size=800x600";
-    QTest::newRow("xcb, else offscreen") << "xcb;offscreen";
-    QTest::newRow("a name Qt may know") << "eglfs";
+    QTest::addColumn<QString>("x_display");
+    QTest::addColumn<QString>("wayland_display");
+    QTest::addColumn<QString>("runtime_dir");
+    QTest::addColumn<bool>("wayland_socket");
+    QTest::addColumn<QStringList>("answering");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("asked");
+    const QString run = QStringLiteral("/run/user/1000");
+    const QString socket = run + QStringLiteral("/wayland-0");
+    QTest::newRow("nothing set") << ""
+                                 << ""
+                                 << ""
+                                 << "" << false << QStringList()
+                                 << kNone + "DISPLAY and WAYLAND_DISPLAY are not set"
+                                 << QStringList();
+    QTest::newRow("an X server") << ""
+                                 << ":0"
+                                 << ""
+                                 << "" << false << QStringList{":0"} << "" << QStringList{"x :0"};
+    QTest::newRow("an X server gone")
+        << ""
+        << ":99"
+        << ""
+        << "" << false << QStringList()
+        << kNone + "no X server answers at DISPLAY=:99; WAYLAND_DISPLAY is not set"
+        << QStringList{"x :99"};
+    QTest::newRow("Wayland where Xwayland is gone")
+        << ""
+        << ":1"
+        << "wayland-0" << run << false << QStringList{socket} << ""
+        << QStringList{"x :1", "wayland " + socket};
+    QTest::newRow("a compositor gone")
+        << ""
+        << ""
+        << "wayland-1" << run << false << QStringList()
+        << kNone + "DISPLAY is not set; no Wayland compositor answers at WAYLAND_DISPLAY=wayland-1"
+        << QStringList{"wayland " + run + "/wayland-1"};
+    QTest::newRow("a compositor by its path") << ""
+                                              << ""
+                                              << "/tmp/compositor"
+                                              << "" << false << QStringList{"/tmp/compositor"} << ""
+                                              << QStringList{"wayland /tmp/compositor"};
+    QTest::newRow("no runtime folder")
+        << ""
+        << ""
+        << "wayland-0"
+        << "" << false << QStringList()
+        << kNone + "DISPLAY is not set; WAYLAND_DISPLAY=wayland-0, but XDG_RUNTIME_DIR is not set"
+        << QStringList();
+    QTest::newRow("a connection handed over") << ""
+                                              << ""
+                                              << ""
+                                              << "" << true << QStringList() << "" << QStringList();
+    QTest::newRow("the default compositor")
+        << ""
+        << ""
+        << "" << run << false << QStringList{socket} << "" << QStringList{"wayland " + socket};
+    for (const char* platform :
+         {"offscreen", "minimal", "vnc:size=800x600", "xcb;offscreen", "eglfs"})
+      QTest::newRow(platform) << platform << ""
+                              << ""
+                              << "" << false << QStringList() << "" << QStringList{};
+    QTest::newRow("Wayland chosen: not the X server")
+        << "wayland"
+        << ":0"
+        << "wayland-0" << run << false << QStringList{":0"}
+        << kNone +
+               "QT_QPA_PLATFORM=wayland; no Wayland compositor answers at "
+               "WAYLAND_DISPLAY=wayland-0"
+        << QStringList{"wayland " + socket};
+    QTest::newRow("Wayland chosen, nothing set")
+        << "wayland"
+        << ""
+        << ""
+        << "" << false << QStringList()
+        << kNone + "QT_QPA_PLATFORM=wayland; WAYLAND_DISPLAY and XDG_RUNTIME_DIR are not set"
+        << QStringList();
+    QTest::newRow("Wayland chosen, the default compositor gone")
+        << "wayland"
+        << ""
+        << "" << run << false << QStringList()
+        << kNone +
+               "QT_QPA_PLATFORM=wayland; WAYLAND_DISPLAY is not set, and no Wayland "
+               "compositor answers at " +
+               socket
+        << QStringList{"wayland " + socket};
+    QTest::newRow("X chosen, no DISPLAY")
+        << "XCB"
+        << ""
+        << "wayland-0" << run << false << QStringList{socket}
+        << kNone + "QT_QPA_PLATFORM=XCB; DISPLAY is not set" << QStringList();
+    QTest::newRow("each chosen one tried") << "xcb;wayland-egl"
+                                           << ":3"
+                                           << "" << run << false << QStringList{socket} << ""
+                                           << QStringList{"x :3", "wayland " + socket};
+    QTest::newRow("on one line") << ""
+                                 << ":1\nsecond line"
+                                 << ""
+                                 << "" << false << QStringList()
+                                 << kNone +
+                                        "no X server answers at DISPLAY=:1?second line; "
+                                        "WAYLAND_DISPLAY is not set"
+                                 << QStringList{"x :1\nsecond line"};
   }
-  void platformsThatNeedNoDisplay() {
+  void decision() {
     QFETCH(QString, platforms);
-    Servers servers;
+    QFETCH(QString, x_display);
+    QFETCH(QString, wayland_display);
+    QFETCH(QString, runtime_dir);
+    QFETCH(bool, wayland_socket);
+    QFETCH(QStringList, answering);
+    QFETCH(QString, message);
+    QFETCH(QStringList, asked);
     DisplaySettings settings;
     settings.platforms = platforms.toStdString();
-    QCOMPARE(MissingDisplayMessage(settings, servers.Probes()), std::string());
-  }
-
-  void chosenWaylandIsNotLookedForOnTheXServer() {
-    Servers servers;
-    servers.x_servers = {":0"};
-    DisplaySettings settings;
-    settings.platforms = "wayland";
-    settings.x_display = ":0";
-    settings.wayland_display = "wayland-0";
-    settings.runtime_dir = "/run/user/0";
-    QCOMPARE(MissingDisplayMessage(settings, servers.Probes()),
-             std::string("tavro: no display to open its windows on: QT_QPA_PLATFORM=wayland; no "
-                         "Wayland compositor answers at WAYLAND_DISPLAY=wayland-0"));
-    QCOMPARE(servers.asked, std::vector<std::string>{"wayland /run/user/0/wayland-0"});
-  }
-
-  void chosenXWithoutDisplay() {
-    Servers servers;
-    servers.compositors = {"/run/user/0/wayland-0"};
-    DisplaySettings settings;
-    settings.platforms = "XCB";
-    settings.wayland_display = "wayland-0";
-    settings.runtime_dir = "/run/user/0";
-    QCOMPARE(MissingDisplayMessage(settings, servers.Probes()),
-             std::string("tavro: no display to open its windows on: QT_QPA_PLATFORM=XCB; DISPLAY "
-                         "is not set"));
-  }
-
-  void chosenListTriesEach() {
-    Servers servers;
-    servers.compositors = {"/run/user/0/wayland-0"};
-    DisplaySettings settings;
-    settings.platforms = "xcb;wayland-egl";
-    settings.x_display = ":3";
-    settings.runtime_dir = "/run/user/0";
-    QCOMPARE(MissingDisplayMessage(settings, servers.Probes()), std::string());
-    QCOMPARE(servers.asked, (std::vector<std::string>{"x :3", "wayland /run/user/0/wayland-0"}));
+    settings.x_display = x_display.toStdString();
+    settings.wayland_display = wayland_display.toStdString();
+    settings.runtime_dir = runtime_dir.toStdString();
+    settings.wayland_socket = wayland_socket;
+    QStringList questions;
+    const auto answer = [&](const QString& question, const std::string& where) {
+      questions << question + QString::fromStdString(where);
+      return answering.contains(QString::fromStdString(where));
+    };
+    const DisplayProbes probes{[&](const std::string& at) { return answer("x ", at); },
+                               [&](const std::string& at) { return answer("wayland ", at); }};
+    QCOMPARE(QString::fromStdString(MissingDisplayMessage(settings, probes)), message);
+    QCOMPARE(questions, asked);
   }
 
   void qtOptionsComeBeforeTheVariables() {
     char program[] = "tavro";
     char platform_option[] = "--platform";
-    char platform[] = "offscreen";
+    char platform[] = "xcb";
     char display_option[] = "-display";
     char display[] = ":7";
     char* argv[] = {program, platform_option, platform, display_option, display, nullptr};
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QT_QPA_PLATFORM", "wayland");
     qputenv("DISPLAY", ":0");
     const DisplaySettings settings = CurrentDisplaySettings(5, argv);
     qunsetenv("QT_QPA_PLATFORM");
-    QCOMPARE(settings.platforms, std::string("offscreen"));
-    QCOMPARE(settings.platforms_from, std::string("-platform"));
-    QCOMPARE(settings.x_display, std::string(":7"));
-    QCOMPARE(settings.x_display_from, std::string("-display"));
-
-    Servers servers;
-    DisplaySettings x_only = settings;
-    x_only.platforms = "xcb";
-    QCOMPARE(MissingDisplayMessage(x_only, servers.Probes()),
-             std::string("tavro: no display to open its windows on: -platform xcb; no X server "
-                         "answers at -display :7"));
+    const DisplayProbes none{[](const std::string&) { return false; },
+                             [](const std::string&) { return false; }};
+    QCOMPARE(QString::fromStdString(MissingDisplayMessage(settings, none)),
+             kNone + "-platform xcb; no X server answers at -display :7");
   }
 
-  void anEmptyPlatformIsLeftToQt() {
-    qputenv("QT_QPA_PLATFORM", "");
-    char program[] = "tavro";
-    char* argv[] = {program, nullptr};
-    const DisplaySettings settings = CurrentDisplaySettings(1, argv);
-    qunsetenv("QT_QPA_PLATFORM");
-    QVERIFY(settings.platforms.empty());
-  }
-
-  void controlCharactersStayOnOneLine() {
-    Servers servers;
-    DisplaySettings settings;
-    settings.x_display = ":1\nsecond line";
-    const std::string message = MissingDisplayMessage(settings, servers.Probes());
-    QVERIFY(message.find('\n') == std::string::npos);
-    QVERIFY(message.find(":1?second line") != std::string::npos);
-  }
-
-  // The real probes, on sockets of a private folder.
+  // The real probes, on a socket of a private folder.
   void aListeningSocketAnswers() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const std::string path = folder.filePath(QStringLiteral("compositor")).toStdString();
     QVERIFY(!CompositorAnswers(path));
-
     const int listening = socket(AF_UNIX, SOCK_STREAM, 0);
     QVERIFY(listening >= 0);
     sockaddr_un address{};
@@ -240,10 +195,8 @@ class DisplayCheckTest : public QObject {
   }
 
   void xDisplaysThatCannotBe() {
-    QVERIFY(!XServerAnswers(""));
-    QVERIFY(!XServerAnswers("garbage"));
-    QVERIFY(!XServerAnswers(":"));
-    QVERIFY(!XServerAnswers(":x"));
+    for (const char* display : {"", "garbage", ":", ":x", ":123456"})
+      QVERIFY2(!XServerAnswers(display), display);
   }
 };
 
