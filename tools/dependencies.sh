@@ -9,13 +9,16 @@ TAVRO_BUILD_PACKAGES=(g++ cmake make qt6-base-dev)
 # server with tools to drive the program in it, a window manager, a Wayland
 # compositor with Xwayland and Qt's Wayland plugin, xrdb for a screen of
 # another dpi, GTK's platform theme, Python to read the windows' layouts in the
-# scripts that drive the program, and the session and accessibility buses with
-# Python's AT-SPI client, to see the program as a screen reader does.
+# scripts that drive the program, the session and accessibility buses with
+# Python's AT-SPI client, to see the program as a screen reader does, and the
+# MinGW-w64 compilers and Wine, to build the Qt-free tests for Windows (with
+# GoogleTest from the googletest sources) and run them.
 TAVRO_TEST_PACKAGES=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev dpkg-dev desktop-file-utils appstream appstream-util lintian devscripts
   libxcb-xtest0-dev xvfb xdotool xclip x11-utils xauth fonts-dejavu-core qt6-gtk-platformtheme
   openbox weston xwayland qt6-wayland x11-xserver-utils
-  python3 dbus libglib2.0-bin at-spi2-core python3-pyatspi)
+  python3 dbus libglib2.0-bin at-spi2-core python3-pyatspi
+  g++-mingw-w64-x86-64-posix wine wine64)
 
 tavro_ensure_packages() {
   local missing=()
