@@ -33,13 +33,16 @@ int main(int argc, char** argv) {
   std::size_t replayed = 0;
   for (int i = 1; i < argc; ++i) {
     for (const std::filesystem::path& input : InputsOf(argv[i])) {
+      // A path's own characters are wide on Windows: its name is printed
+      // as narrow text there.
+      const std::string name = input.string();
       std::ifstream file(input, std::ios::binary);
       if (!file) {
-        std::fprintf(stderr, "cannot read %s\n", input.c_str());
+        std::fprintf(stderr, "cannot read %s\n", name.c_str());
         return 1;
       }
       const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
-      std::fprintf(stderr, "%s\n", input.c_str());
+      std::fprintf(stderr, "%s\n", name.c_str());
       LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
       ++replayed;
     }

@@ -1,10 +1,12 @@
 #include <QApplication>
 
 #include "ui/toolkit/desktop_program.h"
+#include "ui/toolkit/display_check.h"
 #include "ui/toolkit/screen_readers.h"
 #include "ui/toolkit/window_system_choice.h"
 
 int main(int argc, char* argv[]) {
+  if (!tavro::toolkit::CanOpenWindows(argc, argv)) return 1;
   tavro::toolkit::ChooseWindowSystem();
   tavro::toolkit::StayVisibleToLaterScreenReaders();
   QApplication application(argc, argv);

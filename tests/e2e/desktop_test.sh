@@ -14,6 +14,8 @@ readonly SKIPPED=77
 source "$(dirname "$0")/helpers.sh"
 tavro_require_tools "$SKIPPED" "xvfb xdotool xclip x11-utils" Xvfb xdotool xclip xwininfo xprop
 tavro_start_x_server
+# TAVRO_WINDOW_MANAGER=openbox runs the scenarios under a window manager.
+if [ "${TAVRO_WINDOW_MANAGER:-}" = openbox ]; then tavro_start_window_manager; fi
 tavro_read_layouts
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 export LC_ALL=C.UTF-8
@@ -26,7 +28,7 @@ start_program() {
 # Waits for a window to be shown and prints its id.
 window_of() {
   local id
-  id=$(timeout 10 xdotool search --sync --onlyvisible --name "$(tavro_title_pattern "$1")" 2>/dev/null |
+  id=$(timeout "$(tries 10)" xdotool search --sync --onlyvisible --name "$(tavro_title_pattern "$1")" 2>/dev/null |
     head -n 1)
   [ -n "$id" ] || return 1
   echo "$id"
@@ -36,12 +38,12 @@ window_of() {
 expect_window() {
   window=$(window_of "$1") || { fail "$1 did not open"; return 1; }
   current=$1
-  sleep 0.2
+  pause 0.2
 }
 
 expect_gone() {
   local tries
-  for tries in $(seq 50); do
+  for tries in $(seq "$(tries 50)"); do
     xdotool search --onlyvisible --name "$(tavro_title_pattern "$1")" >/dev/null 2>&1 || return 0
     sleep 0.1
   done
@@ -54,17 +56,17 @@ click() {
   at=$(tavro_control_centre "$current" "$1" "$window") || { fail "no $1 to click in $current"; return 1; }
   read -r x y <<<"$at"
   xdotool mousemove "$x" "$y" click 1
-  sleep 0.15
+  pause 0.15
 }
 
 keys() {
   xdotool key --delay 40 "$@"
-  sleep 0.15
+  pause 0.15
 }
 
 type_text() {
   xdotool type --delay 40 "$1"
-  sleep 0.1
+  pause 0.1
 }
 
 # The text of a field of the current window, by its layout's name.
@@ -82,7 +84,7 @@ expect_text() {
 # is left.
 expect_end() {
   local tries status left
-  for tries in $(seq 50); do
+  for tries in $(seq "$(tries 50)"); do
     running || break
     sleep 0.1
   done
@@ -206,11 +208,11 @@ if expect_window Form1; then
   window_of Form3 >/dev/null || fail "Triangle closed when Help opened"
   # Back in the Triangle window, Help again leaves one Help window.
   triangle=$(window_of Form3)
-  xdotool windowfocus --sync "$triangle"
+  tavro_focus "$triangle"
   keys alt+h
   helps=$(xdotool search --onlyvisible --name "$(tavro_title_pattern Form5)" | wc -l)
   [ "$helps" -eq 1 ] || fail "$helps Help windows"
-  xdotool windowfocus --sync "$triangle"
+  tavro_focus "$triangle"
   keys ctrl+e
   expect_end
 fi

@@ -18,6 +18,20 @@ tavro_require_tools() {
   done
 }
 
+# Every wait and pause of the scripts is multiplied by TAVRO_PATIENCE (1
+# unless set): under Wine, starting, switching and ending a program take
+# seconds where they take milliseconds on Linux.
+readonly TAVRO_PATIENCE=${TAVRO_PATIENCE:-1}
+# pause <seconds>: a pause to let the program catch up, times the patience.
+pause() {
+  sleep "$(awk -v seconds="$1" -v patience="$TAVRO_PATIENCE" 'BEGIN { print seconds * patience }')"
+}
+# tries <count>: how often a loop polls (or how many seconds it waits), times
+# the patience.
+tries() {
+  echo $(($1 * TAVRO_PATIENCE))
+}
+
 work=$(mktemp -d)
 xvfb_pid=
 tavro_pid=
@@ -47,6 +61,27 @@ tavro_start_x_server() {
   fi
   exec {display_fd}>&-
   export DISPLAY=:$display_number
+}
+
+# tavro_start_window_manager: starts openbox on the X server and waits until
+# it manages the screen. Under a window manager each window gets the keyboard
+# focus as it opens; without one, Qt takes it itself on Linux, but Wine leaves
+# it with the window under the pointer.
+tavro_start_window_manager() {
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  helper_pids+=($!)
+  eventually tavro_window_manager_runs || { echo "openbox did not start"; exit 1; }
+}
+tavro_window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# tavro_focus <window id>: gives a window the keyboard focus, through the
+# window manager where one runs (which would otherwise take it back).
+tavro_focus() {
+  if tavro_window_manager_runs; then
+    xdotool windowactivate --sync "$1" 2>/dev/null
+  else
+    xdotool windowfocus --sync "$1"
+  fi
 }
 
 # The windows' layouts as tavro-replay --layouts prints them (TAVRO_REPLAY is
@@ -135,7 +170,7 @@ focused_text() {
   printf '%s' "$NOTHING" | xclip -selection clipboard -i >/dev/null 2>&1
   keys ctrl+a ctrl+c
   local text tries
-  for tries in $(seq 10); do
+  for tries in $(seq "$(tries 10)"); do
     text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
     [ "$text" != "$NOTHING" ] && break
     sleep 0.1
@@ -162,7 +197,7 @@ fail() {
 # eventually <command>...: whether the command succeeds within five seconds.
 eventually() {
   local tries
-  for tries in $(seq 50); do
+  for tries in $(seq "$(tries 50)"); do
     "$@" && return 0
     sleep 0.1
   done

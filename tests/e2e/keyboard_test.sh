@@ -17,6 +17,8 @@ readonly SKIPPED=77
 source "$(dirname "$0")/helpers.sh"
 tavro_require_tools "$SKIPPED" "xvfb xdotool xclip" Xvfb xdotool xclip base64
 tavro_start_x_server
+# TAVRO_WINDOW_MANAGER=openbox runs the scenarios under a window manager.
+if [ "${TAVRO_WINDOW_MANAGER:-}" = openbox ]; then tavro_start_window_manager; fi
 tavro_read_layouts
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR LANG LANGUAGE LC_NUMERIC
 export LC_ALL=C.UTF-8
@@ -26,20 +28,20 @@ visible() { xdotool search --onlyvisible --name "$(tavro_title_pattern "$1")" 2>
 # Waits until a window is shown and has the keyboard focus.
 expect_window() {
   local id tries
-  id=$(timeout 10 xdotool search --sync --onlyvisible --name "$(tavro_title_pattern "$1")" 2>/dev/null |
+  id=$(timeout "$(tries 10)" xdotool search --sync --onlyvisible --name "$(tavro_title_pattern "$1")" 2>/dev/null |
     head -n 1)
   [ -n "$id" ] || { fail "$1 did not open"; return 1; }
-  for tries in $(seq 50); do
+  for tries in $(seq "$(tries 50)"); do
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ] && break
     sleep 0.05
   done
   window=$id
-  sleep 0.1
+  pause 0.1
 }
 
 expect_gone() {
   local tries
-  for tries in $(seq 50); do
+  for tries in $(seq "$(tries 50)"); do
     visible "$1" >/dev/null || return 0
     sleep 0.1
   done
@@ -48,12 +50,12 @@ expect_gone() {
 
 keys() {
   xdotool key --delay 30 "$@"
-  sleep 0.1
+  pause 0.1
 }
 
 type_text() {
   xdotool type --delay 30 "$1"
-  sleep 0.05
+  pause 0.05
 }
 
 expect_text() {
@@ -100,11 +102,15 @@ if expect_window Form2; then
   keys Tab Tab  # round to the first number
   expect_text "" "$(focused_text)" "the first number"
 
-  step="Functional: Paste of windows-1251 text"
-  printf '12,5 \xF1\xEC' | xclip -selection clipboard -t 'text/plain;charset=windows-1251' -i
-  keys shift+Tab shift+Tab space
-  keys Tab Tab
-  expect_text "12,5 см" "$(focused_text)" "the first number"
+  # A text offered only in another encoding is an X11 clipboard's; Windows
+  # programs (TAVRO_WINDOWS=1, run under Wine) are handed Unicode text alone.
+  if [ "${TAVRO_WINDOWS:-0}" != 1 ]; then
+    step="Functional: Paste of windows-1251 text"
+    printf '12,5 \xF1\xEC' | xclip -selection clipboard -t 'text/plain;charset=windows-1251' -i
+    keys shift+Tab shift+Tab space
+    keys Tab Tab
+    expect_text "12,5 см" "$(focused_text)" "the first number"
+  fi
 fi
 
 step="Triangle by Ctrl+T: A = 5, hA = 3"
@@ -125,7 +131,7 @@ if expect_window Form3; then
     visible Form3 >/dev/null || fail "Triangle closed when Help opened"
     # Without a window manager there is no Alt+Tab: the focus is handed back
     # to the Triangle window as one would.
-    xdotool windowfocus --sync "$triangle"
+    tavro_focus "$triangle"
   fi
 fi
 
@@ -146,10 +152,10 @@ if expect_window Form4; then
 
   step="Help by Alt+H beside Parallelepiped"
   keys alt+h
-  sleep 0.2
+  pause 0.2
   helps=$(visible Form5 | wc -l)
   [ "$helps" -eq 1 ] || fail "$helps Help windows"
-  xdotool windowfocus --sync "$parallelepiped"
+  tavro_focus "$parallelepiped"
 fi
 
 step="Brackets by Alt+O, B: (1 + 2) * 3"
@@ -175,7 +181,7 @@ fi
 
 step="Exit by Ctrl+E"
 keys ctrl+e
-for tries in $(seq 50); do
+for tries in $(seq "$(tries 50)"); do
   running || break
   sleep 0.1
 done

@@ -38,10 +38,7 @@ find_window() {
 }
 
 started=$(date +%s.%N)
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-helper_pids+=($!)
-wm_running() { property -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-eventually wm_running || { echo "openbox did not start"; exit 1; }
+tavro_start_window_manager
 
 "$TAVRO" >"$work/tavro.log" 2>&1 &
 tavro_pid=$!

@@ -26,14 +26,18 @@
 #include "ui/toolkit/layout_label.h"
 #include "ui/toolkit/menu_bar.h"
 #include "ui/toolkit/shortcuts_first.h"
+#include "ui/toolkit/title_bar.h"
+#include "ui/toolkit/window_frames.h"
 
 namespace tavro::toolkit {
 
 namespace {
 
 // A fixed single-line frame: title, close button, minimise per window, never
-// a maximise button.
+// a maximise button. Where the window system draws no frame, the window draws
+// its own title bar (with those buttons), and Qt none.
 Qt::WindowFlags FlagsOf(const layout::WindowLayout& layout) {
+  if (!WindowSystemDrawsFrames()) return Qt::Window | Qt::FramelessWindowHint;
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint;
@@ -94,13 +98,19 @@ LayoutWindow::LayoutWindow(const layout::WindowLayout& layout, WindowModel& mode
   auto* frame = new QVBoxLayout(this);
   frame->setContentsMargins(0, 0, 0, 0);
   frame->setSpacing(0);
-  if (menu_bar_) frame->setMenuBar(menu_bar_);
+  if (windowFlags() & Qt::FramelessWindowHint) {
+    frame->addWidget(new TitleBar(TextOf(layout.title), layout.minimise_button, this));
+    if (menu_bar_) frame->addWidget(menu_bar_);
+  } else if (menu_bar_) {
+    frame->setMenuBar(menu_bar_);
+  }
   frame->addWidget(client_);
   // The window's size is the client area plus the menu bar's height for the
-  // current font, and the user cannot change it.
-  frame->setSizeConstraint(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-                               ? QLayout::SetMinimumSize
-                               : QLayout::SetFixedSize);
+  // current font (and the title bar's, where the window draws its own), and
+  // the user cannot change it: the window system is told a minimum and a
+  // maximum size, both the window's, so that it offers no maximise and no
+  // resizing.
+  frame->setSizeConstraint(QLayout::SetFixedSize);
 
   BuildControls();
   frame->activate();
@@ -223,9 +233,10 @@ void LayoutWindow::closeEvent(QCloseEvent* event) {
 void LayoutWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // Some window managers (weston's for X11 windows) maximise any window on a
-  // double click on its title bar, whatever size it asks for. The window asks
-  // for its own size back, for the same size at most once a second: a window
-  // manager that insists (a tiling one) is not answered in a loop.
+  // double click on its title bar, whatever size it asks for; the compositors
+  // on Wayland keep to it. The window asks for its own size back, for the same
+  // size at most once a second: a window manager that insists (a tiling one)
+  // is not answered in a loop.
   const QSize fixed = minimumSize();
   if (event->size() == fixed || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
     return;
@@ -237,8 +248,8 @@ void LayoutWindow::resizeEvent(QResizeEvent* event) {
 
 void LayoutWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  // No window can be maximised; a title bar that offers it anyway (Qt's own
-  // on Wayland) is answered at once, before the compositor's new size comes.
+  // No window can be maximised; a window manager that maximises it anyway is
+  // answered at once, before its new size comes.
   if (event->type() != QEvent::WindowStateChange) return;
   QMetaObject::invokeMethod(
       this,

@@ -17,9 +17,8 @@ struct SessionVariables {
 // Wayland session with an X server beside it (Xwayland) and no plugin chosen
 // by the user, the windows go to the X server: there the window manager draws
 // the fixed frames with their close and minimise buttons only, and places the
-// windows where the layouts say. Qt's own Wayland title bars offer a maximise
-// button to every window, and the compositor ends a program whose fixed-size
-// window does not follow it. Wayland itself stays the fallback.
+// windows where the layouts say; a Wayland client cannot place its windows.
+// Wayland itself stays the fallback.
 QByteArray WindowSystemFor(const SessionVariables& session);
 
 // Sets QT_QPA_PLATFORM for this process as WindowSystemFor says; call before
