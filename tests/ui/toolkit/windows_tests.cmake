@@ -12,6 +12,15 @@ function(tavro_add_wine_test name locale decimal_symbol target)
     RESOURCE_LOCK tavro_wine_prefix)
 endfunction()
 
+# The widget tests that hold on Qt's windows platform as they do offscreen:
+# fields, the keyboard, start-up, the drawings and pointer, and what Qt gives
+# UI Automation of every window (slow under Wine: a few minutes).
+foreach(target field_test keyboard_test startup_test scaled_drawing_test accessibility_test)
+  tavro_add_qt_program(${target})
+  tavro_add_wine_test(toolkit.${target} en_US.UTF-8 - ${target})
+endforeach()
+set_tests_properties(toolkit.accessibility_test PROPERTIES TIMEOUT 420)
+
 # Answers told to Narrator and NVDA through UI Automation.
 tavro_add_qt_program(uia_announcer_test)
 tavro_add_wine_test(toolkit.uia_announcer_test en_US.UTF-8 - uia_announcer_test)
