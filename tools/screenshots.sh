@@ -3,6 +3,7 @@
 # docs/form6.png (form5.png is the Help window), on an X server of its own.
 #
 #   tools/screenshots.sh [--scale FACTOR] [--theme NAME] [--out FOLDER] [path of tavro]
+#   tools/screenshots.sh --windows [--scale FACTOR] [--out FOLDER] [path of tavro.exe]
 #
 #   --scale FACTOR  draws the windows FACTOR times their size (QT_SCALE_FACTOR);
 #                   2 by default. Pictures are at least 624 by 351 pixels, the
@@ -15,19 +16,29 @@
 #                     dark-fusion   Qt's Fusion style with qt6ct's dark colour
 #                                   scheme, in a configuration of its own (qt6ct)
 #   --out FOLDER    where the pictures go (docs by default).
-#   path of tavro   build/release/bin/tavro by default.
+#   --windows       the Windows program under Wine (tools/windows builds it),
+#                   into docs/windows/ (docs/windows/scale-FACTOR/ at another
+#                   scale) unless --out says otherwise; 1 by default. The
+#                   scale is Windows' own display setting (LogPixels), and the
+#                   windows' "MS Sans Serif" is drawn in DejaVu Sans, as
+#                   Windows draws it in its own sans-serif face (Wine's fonts
+#                   are bitmap faces of a few sizes).
+#   path of tavro   build/release/bin/tavro by default
+#                   (build/windows/program/bin/tavro.exe with --windows).
 #
 # Needs Xvfb, xdotool and ImageMagick's import and convert. Any other
 # environment is passed on to the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scale=2
+scale=
 theme=
 out=
-tavro=build/release/bin/tavro
+windows=
+tavro=
 while [ $# -gt 0 ]; do
   case $1 in
+    --windows) windows=1; shift ;;
     --scale) scale=${2:?--scale needs a factor}; shift 2 ;;
     --theme) theme=${2:?--theme needs a name}; shift 2 ;;
     --out) out=${2:?--out needs a folder}; shift 2 ;;
@@ -35,16 +46,26 @@ while [ $# -gt 0 ]; do
     *) tavro=$1; shift ;;
   esac
 done
+if [ -n "$windows" ]; then
+  [ -z "$theme" ] || { echo "--theme is for the Linux program" >&2; exit 2; }
+  scale=${scale:-1}
+  out=${out:-docs/windows$([ "$scale" = 1 ] || echo "/scale-$scale")}
+  tavro=${tavro:-build/windows/program/bin/tavro.exe}
+  [ -f "$tavro" ] || { echo "no program at $tavro; build it first (tools/windows builds it)" >&2; exit 1; }
+else
+  scale=${scale:-2}
+  out=${out:-docs${theme:+/$theme}}
+  tavro=${tavro:-build/release/bin/tavro}
+  [ -x "$tavro" ] || { echo "no program at $tavro; build it first (tools/start builds it)" >&2; exit 1; }
+fi
 [[ "$scale" =~ ^[0-9]+([.][0-9]+)?$ ]] || { echo "--scale needs a number, not $scale" >&2; exit 2; }
-out=${out:-docs${theme:+/$theme}}
-[ -x "$tavro" ] || { echo "no program at $tavro; build it first (tools/start builds it)" >&2; exit 1; }
 for tool in Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "$tool is needed (packages xvfb xdotool imagemagick)" >&2; exit 1; }
 done
 
 source tests/e2e/helpers.sh
 unset QT_QPA_PLATFORM
-export QT_SCALE_FACTOR=$scale
+[ -n "$windows" ] || export QT_SCALE_FACTOR=$scale
 case $theme in
   '') ;;
   adwaita-dark)
@@ -76,7 +97,26 @@ tavro_start_x_server() {
 }
 tavro_start_x_server
 
-"$tavro" >"$work/tavro.log" 2>&1 &
+if [ -n "$windows" ]; then
+  # Wine leaves the keyboard with the window under the pointer; a window
+  # manager hands it to each window as it opens, as Windows does.
+  tavro_start_window_manager
+  # A Wine prefix of its own, with the display scale and the fonts set.
+  export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wineboot --init >/dev/null 2>&1
+  cp /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  for face in 'MS Sans Serif' 'MS Shell Dlg' 'MS Shell Dlg 2' Tahoma 'Segoe UI' Arial; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+      /v "$face" /t REG_SZ /d 'DejaVu Sans' /f >/dev/null 2>&1
+  done
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+    /d "$(awk -v s="$scale" 'BEGIN { print int(96 * s + 0.5) }')" /f >/dev/null 2>&1
+  wineserver -w
+  trap 'wineserver -k 2>/dev/null; tavro_cleanup' EXIT
+  wine "$tavro" >"$work/tavro.log" 2>&1 &
+else
+  "$tavro" >"$work/tavro.log" 2>&1 &
+fi
 tavro_pid=$!
 
 window_of() {
@@ -112,7 +152,7 @@ keys ctrl+t
 shoot '^Triangle$' "$out/form3.png"
 keys alt+h
 shoot '^Help$' "$out/form5.png"
-xdotool windowfocus --sync "$(window_of '^Triangle$')"
+tavro_focus "$(window_of '^Triangle$')"
 keys ctrl+p
 shoot '^ $' "$out/form4.png"  # the Parallelepiped window's title is empty
 keys alt+o b  # its Brackets entry has no shortcut
