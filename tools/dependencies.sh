@@ -45,8 +45,8 @@ tavro_ensure_packages() {
 # the Windows programs, NSIS and zip for the installer and the archive, and
 # what the tests drive the program with.
 TAVRO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build dpkg-dev
-  wine wine64 nsis zip unzip xvfb xdotool xclip x11-utils fonts-dejavu-core python3
-  libgtest-dev googletest nlohmann-json3-dev)
+  wine wine64 nsis zip unzip icoutils xvfb xdotool xclip x11-utils openbox fonts-dejavu-core python3
+  locales libgtest-dev googletest nlohmann-json3-dev)
 
 # Makes sure apt can fetch source packages (apt-get source): where no deb-src
 # entry exists, one is added for each of Debian's deb entries, as root;
