@@ -19,10 +19,11 @@
 #   --windows       the Windows program under Wine (tools/windows builds it),
 #                   into docs/windows/ (docs/windows/scale-FACTOR/ at another
 #                   scale) unless --out says otherwise; 1 by default. The
-#                   scale is Windows' own display setting (LogPixels), and the
-#                   windows' "MS Sans Serif" is drawn in DejaVu Sans, as
-#                   Windows draws it in its own sans-serif face (Wine's fonts
-#                   are bitmap faces of a few sizes).
+#                   scale is Windows' own display setting (LogPixels). Wine
+#                   has no faces of the names Windows' dialogs and the labels
+#                   ask for ("MS Shell Dlg", "MS Sans Serif"); its font
+#                   replacements draw them in DejaVu Sans, a sans-serif face
+#                   as on Windows, rather than a serif fallback.
 #   path of tavro   build/release/bin/tavro by default
 #                   (build/windows/program/bin/tavro.exe with --windows).
 #
@@ -104,9 +105,8 @@ if [ -n "$windows" ]; then
   # A Wine prefix of its own, with the display scale and the fonts set.
   export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   wineboot --init >/dev/null 2>&1
-  cp /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-  for face in 'MS Sans Serif' 'MS Shell Dlg' 'MS Shell Dlg 2' Tahoma 'Segoe UI' Arial; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+  for face in 'MS Sans Serif' 'MS Shell Dlg' 'MS Shell Dlg 2'; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
       /v "$face" /t REG_SZ /d 'DejaVu Sans' /f >/dev/null 2>&1
   done
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The start-up benchmark of the Windows build, under Wine: tavro.exe beside
 # the floor program built for Windows the same way (static Qt), both started
-# through Wine on the driver's private Xvfb, alternately. Wine's own start
-# (its server and system processes) is kept running between the runs, as a
-# Windows desktop keeps its own, so the figures compare the two programs.
+# through Wine on the driver's private Xvfb, alternately. Wine's server is
+# kept running between the runs, so the figures compare the two programs.
 # They are Wine figures, not Windows ones.
 #
 #   bench/startup/run_windows.sh [runs [options]]   (30 runs of each by default)
@@ -25,7 +24,7 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTAVRO_BUILD_DESKTOP=ON -DTAV
   -DTAVRO_BUILD_FUZZERS=OFF -DTAVRO_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target tavro_startup_bench >/dev/null
 
-export WINEPREFIX=${WINEPREFIX:-$PWD/build/windows/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=${WINEPREFIX:-$PWD/build/windows/program/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 # The driver starts a program by its path alone: one small launcher each.
@@ -33,6 +32,12 @@ for program in tavro tavro_floor; do
   printf '#!/bin/sh\nexec wine %q\n' "$windows/$program.exe" >"$work/$program"
   chmod +x "$work/$program"
 done
-wineboot --init >/dev/null 2>&1  # makes the prefix the first time, starts Wine's services
+# The prefix is made (the first time) before the runs, then Wine's server is
+# kept running; Wine's services start with the first program, on the
+# driver's X server.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wineboot --init </dev/null >/dev/null 2>&1
+  wineserver -w
+fi
 wineserver -p
 "$build/bin/tavro_startup_bench" --tavro "$work/tavro" --floor "$work/tavro_floor" --runs "$runs" "${@:2}"
