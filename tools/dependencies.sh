@@ -1,5 +1,6 @@
-# Sourced by tools/start and tools/test: makes sure the Debian packages Tavro
-# needs are installed, installing the missing ones when run as root.
+# Sourced by tools/start, tools/test, tools/windows and the scripts that build
+# the program: makes sure the Debian packages Tavro needs are installed,
+# installing the missing ones when run as root.
 
 # What building the program needs.
 TAVRO_BUILD_PACKAGES=(g++ cmake make qt6-base-dev)
@@ -48,29 +49,58 @@ TAVRO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build d
   wine wine64 nsis zip unzip icoutils xvfb xdotool xclip x11-utils openbox fonts-dejavu-core python3
   locales libgtest-dev googletest nlohmann-json3-dev)
 
-# Makes sure apt can fetch source packages (apt-get source): where no deb-src
-# entry exists, one is added for each of Debian's deb entries, as root;
-# otherwise the lines to add are printed.
+# Makes sure apt can fetch source packages (apt-get source). apt's sources may
+# be one-line lists (sources.list, sources.list.d/*.list), deb822 files
+# (sources.list.d/*.sources, the only ones on a Debian 12 container) or both.
+# Where no deb-src entry exists, one is added for each of Debian's deb
+# entries, in the same form, as root (otherwise the entries to add are
+# printed); where an entry exists but its source lists were never fetched,
+# apt-get update fetches them. ROOT (default /) is where apt's folders are
+# looked for.
+#
+#   tavro_ensure_debian_sources [ROOT]
 tavro_ensure_debian_sources() {
-  local lists=(/etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources)
-  if grep -qsE '^[[:space:]]*(deb-src[[:space:]]|Types:.*deb-src)' "${lists[@]}"; then return 0; fi
-  local entries
-  entries=$(
-    grep -hsE '^[[:space:]]*deb[[:space:]].*debian' /etc/apt/sources.list /etc/apt/sources.list.d/*.list |
-      sed -E 's/^[[:space:]]*deb[[:space:]]/deb-src /'
-  )
-  local deb822
-  deb822=$(awk 'BEGIN { RS = ""; ORS = "\n\n" } /Types:[[:space:]]*deb/ && /debian/ {
-      sub(/Types:[[:space:]]*deb[^\n]*/, "Types: deb-src"); print }' /etc/apt/sources.list.d/*.sources 2>/dev/null)
+  local root=${1:-}
+  local etc=$root/etc/apt
+  local one_line=() deb822=() file
+  for file in "$etc/sources.list" "$etc"/sources.list.d/*.list; do
+    [ -f "$file" ] && one_line+=("$file")
+  done
+  for file in "$etc"/sources.list.d/*.sources; do
+    [ -f "$file" ] && deb822+=("$file")
+  done
+
+  local entries="" paragraphs=""
+  if ! cat /dev/null "${one_line[@]}" "${deb822[@]}" |
+    grep -qE '^[[:space:]]*(deb-src[[:space:]]|Types:.*deb-src)'; then
+    entries=$(cat /dev/null "${one_line[@]}" | grep -E '^[[:space:]]*deb[[:space:]].*debian' |
+      sed -E 's/^[[:space:]]*deb[[:space:]]/deb-src /' || true)
+    paragraphs=$(cat /dev/null "${deb822[@]}" | awk 'BEGIN { RS = ""; ORS = "\n\n" }
+      /(^|\n)Types:[[:space:]]*deb([[:space:]]|$)/ && /debian/ {
+        sub(/Types:[[:space:]]*deb[^\n]*/, "Types: deb-src"); print }')
+    if [ -z "$entries$paragraphs" ]; then
+      echo "Building Qt for Windows needs Debian's source packages, and apt's sources under $etc" >&2
+      echo "name no Debian archive to fetch them from. Add a deb-src entry for Debian 12 (bookworm)." >&2
+      exit 1
+    fi
+  elif compgen -G "$root/var/lib/apt/lists/*_source_Sources*" >/dev/null; then
+    return 0
+  fi
+
   if [ "$(id -u)" -ne 0 ]; then
-    echo "Building Qt for Windows needs Debian's source packages. As root, add deb-src entries:" >&2
-    [ -n "$entries" ] && printf '  echo %q >> /etc/apt/sources.list.d/debian-src.list\n' "$entries" >&2
-    [ -n "$deb822" ] && printf '%s\n' "$deb822" | sed 's/^/  /' >&2 &&
-      echo "  (as /etc/apt/sources.list.d/debian-src.sources)" >&2
-    echo "then run apt-get update and this again." >&2
+    echo "Building Qt for Windows needs Debian's source packages. As root (su -):" >&2
+    [ -n "$entries" ] &&
+      printf '  echo %q >> %s\n' "$entries" "$etc/sources.list.d/tavro-debian-src.list" >&2
+    [ -n "$paragraphs" ] && {
+      echo "  add these lines to $etc/sources.list.d/tavro-debian-src.sources:" >&2
+      printf '%s' "$paragraphs" | sed 's/^/    /' >&2
+    }
+    echo "  apt-get update" >&2
+    echo "then run this again." >&2
     exit 1
   fi
-  [ -n "$entries" ] && printf '%s\n' "$entries" >/etc/apt/sources.list.d/tavro-debian-src.list
-  [ -n "$deb822" ] && printf '%s' "$deb822" >/etc/apt/sources.list.d/tavro-debian-src.sources
+  [ -z "$entries" ] || printf '%s\n' "$entries" >"$etc/sources.list.d/tavro-debian-src.list"
+  [ -z "$paragraphs" ] || printf '%s\n' "$paragraphs" >"$etc/sources.list.d/tavro-debian-src.sources"
+  echo "Fetching the lists of Debian's source packages" >&2
   apt-get update -qq
 }
