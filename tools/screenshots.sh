@@ -89,7 +89,7 @@ screen_width=$(awk -v s="$scale" 'BEGIN { w = int(560 * s) + 64; print (w < 1024
 tavro_start_x_server() {
   local display_fd display_number
   exec {display_fd}<> <(:)
-  Xvfb -displayfd "$display_fd" -screen 0 "${screen_width}x$((screen_width * 3 / 4))x24" -nolisten tcp \
+  Xvfb -displayfd "$display_fd" -screen 0 "${screen_width}x$((screen_width * 3 / 4))x24" -nolisten tcp -noreset \
     >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   read -r -t 10 -u "$display_fd" display_number || { echo "Xvfb did not start" >&2; exit 1; }

@@ -27,8 +27,9 @@ if [ ! -x "$TAVRO_AT_SPI_LAUNCHER" ] || ! "$PYTHON" -c 'import pyatspi' 2>/dev/n
 fi
 
 cleanup() {
+  local status=$?
   tavro_stop_buses
-  tavro_cleanup
+  tavro_cleanup "$status"
 }
 trap cleanup EXIT
 

@@ -20,8 +20,15 @@ tavro_read_layouts
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 export LC_ALL=C.UTF-8
 
+# Every start's output goes to the one log. A program that a failed scenario
+# left running is ended first, so that its windows do not fail the next one.
 start_program() {
-  "$TAVRO" >"$work/tavro.log" 2>&1 &
+  if [ -n "$tavro_pid" ]; then
+    kill "$tavro_pid" 2>/dev/null
+    wait "$tavro_pid" 2>/dev/null
+  fi
+  echo "---- $step" >>"$work/tavro.log"
+  "$TAVRO" >>"$work/tavro.log" 2>&1 &
   tavro_pid=$!
 }
 

@@ -1,7 +1,8 @@
 # Sourced by the end-to-end scripts, the package test and the other scripts
 # that run tavro on an X server of their own (Xvfb, no window manager): a work
 # folder, a cleanup on exit that ends, each by its PID, the program
-# (tavro_pid), any helper servers (helper_pids) and the X server; the server
+# (tavro_pid), any helper servers (helper_pids) and the X server, and on a
+# failure shows their logs; the server
 # itself; the windows' titles and where their controls are, read from the
 # program's own layouts; and the counting and report of failures.
 
@@ -37,22 +38,42 @@ xvfb_pid=
 tavro_pid=
 helper_pids=()  # servers started on top of the X server (a window manager, a compositor)
 # Safe under set -e too: whatever has ended already, the rest is still ended.
+# When the script fails (any status but 0 and 77, a skip), what the program
+# and the servers printed is shown first. A script's own exit trap that does
+# more passes the status it got on: tavro_cleanup <status>.
 tavro_cleanup() {
+  local status=${1:-$?}
   [ -z "$tavro_pid" ] || kill "$tavro_pid" 2>/dev/null || true
   local helper
   for helper in "${helper_pids[@]}"; do kill "$helper" 2>/dev/null || true; done
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   wait 2>/dev/null || true
+  if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then tavro_show_logs; fi
   rm -rf "$work"
+}
+# tavro_show_logs: the end of every log of the work folder (the program's
+# tavro.log, the X server's xvfb.log, the window manager's, the compositor's).
+tavro_show_logs() {
+  local log
+  for log in "$work"/*.log "$work"/*.out; do
+    [ -f "$log" ] || continue
+    echo "---- ${log##*/} (its last 100 lines)"
+    tail -n 100 "$log"
+  done
 }
 trap tavro_cleanup EXIT
 
 # tavro_start_x_server [<width>x<height>]: starts Xvfb (1024x768 unless told)
 # on a free display number, which it tells through a pipe, and exports DISPLAY.
+# The server never resets: an X server resets whenever its last client leaves,
+# and ends every connection it accepted meanwhile, so with the scripts' short
+# clients (xdotool, xprop, the program itself) coming and going, one that
+# connects as another leaves would now and then be cut off.
 tavro_start_x_server() {
   local display_fd display_number
   exec {display_fd}<> <(:)
-  Xvfb -displayfd "$display_fd" -screen 0 "${1:-1024x768}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd "$display_fd" -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset \
+    >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   if ! read -r -t 10 -u "$display_fd" display_number; then
     echo "Xvfb did not start"

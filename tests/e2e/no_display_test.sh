@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real tavro executable started where there is no display (an SSH
 # terminal, a text console, a service): one line on standard error that says
-# so and names the variables it looked at, exit status 1, no abort. With a
+# so and names the variables it looked at, exit status 1, no abort; the same
+# where the check finds an X server but Qt cannot connect to it. With a
 # window system chosen that needs no display (offscreen) it still starts.
 #
 #   no_display_test.sh <path of tavro>
@@ -61,6 +62,26 @@ without_display "QT_QPA_PLATFORM=wayland; WAYLAND_DISPLAY is not set" QT_QPA_PLA
 step="X chosen, DISPLAY gone"
 without_display "QT_QPA_PLATFORM=xcb; no X server answers at DISPLAY=$GONE" \
   QT_QPA_PLATFORM=xcb DISPLAY="$GONE"
+
+# A server the display check reaches but Qt cannot use (it accepts each
+# connection and closes it at once): Qt gives up, and the program says so in
+# the same one line instead of aborting.
+step="an X server that ends every connection"
+"$TAVRO_PYTHON" -c '
+import socket, sys
+server = socket.socket(socket.AF_UNIX)
+server.bind("\0/tmp/.X11-unix/X" + sys.argv[1])
+server.listen(8)
+open(sys.argv[2], "w").close()
+while True:
+    server.accept()[0].close()
+' "${GONE#:}" "$work/listening" &
+helper_pids+=($!)
+if eventually test -e "$work/listening"; then
+  without_display "could not connect to display $GONE" DISPLAY="$GONE"
+else
+  fail "the server that ends every connection did not start"
+fi
 
 # Offscreen needs no display: the program starts and runs until it is ended.
 step="offscreen without a display"

@@ -42,7 +42,7 @@ version=$(dpkg-deb -f "$deb" Version)
 step="the unpacked program"
 tavro_start_x_server
 tavro_read_layouts
-QT_QPA_PLATFORM=xcb "$work/root/usr/bin/tavro" &
+QT_QPA_PLATFORM=xcb "$work/root/usr/bin/tavro" >"$work/tavro.log" 2>&1 &
 tavro_pid=$!
 if window=$(timeout 15 xdotool search --sync --onlyvisible --name "$(tavro_title_pattern Form1)" 2>/dev/null |
   head -n 1) && [ -n "$window" ]; then

@@ -1,8 +1,9 @@
 // CanOpenWindows() on Linux and other Unix systems: Qt opens the windows on an
 // X server or a Wayland compositor, and aborts the program when it reaches
 // neither. Before Qt starts, the variables that name them are read and each
-// server Qt would try is asked for a connection, closed at once: what the
-// client libraries do first, and no more.
+// server Qt would try is asked for a connection: what the client libraries do
+// first, and no more. The connection to an X server is held until Qt has its
+// own (display_check.h).
 #include "ui/toolkit/display_check_unix.h"
 
 #include <netdb.h>
@@ -57,8 +58,9 @@ std::string Printable(std::string_view text) {
 
 // A connection to a local stream socket, made without waiting: true when the
 // server is there (it accepted, or its queue is full), false when nothing
-// listens there.
-bool UnixSocketAnswers(std::string_view path, bool abstract) {
+// listens there. Where `kept` is given, an accepted connection is left open
+// and its descriptor stored there.
+bool UnixSocketAnswers(std::string_view path, bool abstract, int* kept = nullptr) {
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   const std::size_t offset = abstract ? 1 : 0;  // an abstract name starts with a zero byte
@@ -70,13 +72,17 @@ bool UnixSocketAnswers(std::string_view path, bool abstract) {
   if (fd < 0) return true;  // cannot tell: Qt tries
   const int result = connect(fd, reinterpret_cast<const sockaddr*>(&address), length);
   const int error = result == 0 ? 0 : errno;
-  close(fd);
+  if (result == 0 && kept)
+    *kept = fd;
+  else
+    close(fd);
   return !(error == ENOENT || error == ECONNREFUSED || error == ENOTDIR || error == ENOTSOCK);
 }
 
 // A connection to a TCP port of another machine, waited for at most a second;
-// a machine that does not answer in that time is left to Qt.
-bool TcpPortAnswers(const std::string& host, int port) {
+// a machine that does not answer in that time is left to Qt. Where `kept` is
+// given, the connection that answered is left open and stored there.
+bool TcpPortAnswers(const std::string& host, int port, int* kept) {
   addrinfo hints{};
   hints.ai_family = AF_UNSPEC;
   hints.ai_socktype = SOCK_STREAM;
@@ -106,7 +112,10 @@ bool TcpPortAnswers(const std::string& host, int port) {
         timed_out = true;
       }
     }
-    close(fd);
+    if (answers && kept)
+      *kept = fd;
+    else
+      close(fd);
   }
   freeaddrinfo(found);
   return answers || timed_out;
@@ -214,7 +223,7 @@ std::string WaylandSocketPath(const std::string& wayland_display, const std::str
   return runtime_dir + "/" + name;
 }
 
-bool XServerAnswers(const std::string& display) {
+bool XServerAnswers(const std::string& display, int* kept) {
   // [protocol/][host]:number[.screen], as libxcb reads it.
   const std::size_t colon = display.rfind(':');
   if (colon == std::string::npos) return false;
@@ -233,25 +242,38 @@ bool XServerAnswers(const std::string& display) {
   }
   if ((host.empty() || host == "unix") && (protocol.empty() || protocol == "unix")) {
     const std::string path = "/tmp/.X11-unix/X" + number;
-    return UnixSocketAnswers(path, true) || UnixSocketAnswers(path, false);
+    return UnixSocketAnswers(path, true, kept) || UnixSocketAnswers(path, false, kept);
   }
   if (!protocol.empty() && protocol != "tcp" && protocol != "inet" && protocol != "inet6")
     return true;  // left to Qt
   if (host.size() > 2 && host.front() == '[' && host.back() == ']')
     host = host.substr(1, host.size() - 2);
-  return TcpPortAnswers(host, 6000 + std::stoi(number));
+  return TcpPortAnswers(host, 6000 + std::stoi(number), kept);
 }
 
 bool CompositorAnswers(const std::string& socket_path) {
   return UnixSocketAnswers(socket_path, false);
 }
 
-bool CanOpenWindows(int argc, char* argv[]) {
-  const std::string message = MissingDisplayMessage(CurrentDisplaySettings(argc, argv),
-                                                    {XServerAnswers, CompositorAnswers});
-  if (message.empty()) return true;
-  std::fprintf(stderr, "%s\n", message.c_str());
-  return false;
+struct DisplayCheck::Held {
+  int connection = -1;
+  ~Held() {
+    if (connection >= 0) close(connection);
+  }
+};
+
+DisplayCheck::DisplayCheck(int argc, char* argv[]) : held_(std::make_unique<Held>()) {
+  const auto x_server = [this](const std::string& display) {
+    return XServerAnswers(display, &held_->connection);
+  };
+  const std::string message =
+      MissingDisplayMessage(CurrentDisplaySettings(argc, argv), {x_server, CompositorAnswers});
+  can_open_ = message.empty();
+  if (!can_open_) std::fprintf(stderr, "%s\n", message.c_str());
 }
+
+DisplayCheck::~DisplayCheck() = default;
+
+void DisplayCheck::Release() { held_.reset(); }
 
 }  // namespace tavro::toolkit

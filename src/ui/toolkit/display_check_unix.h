@@ -47,8 +47,10 @@ std::string WaylandSocketPath(const std::string& wayland_display, const std::str
 // The real probes: a connection to the server's socket, closed at once, as the
 // window system's client library would make it. A display that cannot be told
 // beforehand (an X server on another machine that does not answer in time)
-// counts as answering: Qt then tries it itself.
-bool XServerAnswers(const std::string& display);
+// counts as answering: Qt then tries it itself. Where `kept` is given, the
+// connection to an X server that answered is kept open instead, and its
+// descriptor stored there for the caller to close (see DisplayCheck).
+bool XServerAnswers(const std::string& display, int* kept = nullptr);
 bool CompositorAnswers(const std::string& socket_path);
 
 }  // namespace tavro::toolkit

@@ -1,9 +1,13 @@
 // On Windows every program started in a user's session has the desktop to
-// open its windows on.
+// open its windows on, and nothing is held.
 #include "ui/toolkit/display_check.h"
 
 namespace tavro::toolkit {
 
-bool CanOpenWindows(int /*argc*/, char* /*argv*/[]) { return true; }
+struct DisplayCheck::Held {};
+
+DisplayCheck::DisplayCheck(int /*argc*/, char* /*argv*/[]) {}
+DisplayCheck::~DisplayCheck() = default;
+void DisplayCheck::Release() { held_.reset(); }
 
 }  // namespace tavro::toolkit

@@ -7,6 +7,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstddef>
 #include <cstring>
 #include <string>
 
@@ -192,6 +193,42 @@ class DisplayCheckTest : public QObject {
     QVERIFY(CompositorAnswers(path));
     close(listening);
     QVERIFY(!CompositorAnswers(path));  // the socket's file stays, nobody listens
+  }
+
+  // The connection to an X server that answered is closed at once, unless the
+  // caller keeps it; a kept one stays open until the caller closes it.
+  void aKeptConnectionStaysOpen() {
+    const int number = 40000 + getpid() % 20000;
+    const std::string name = "/tmp/.X11-unix/X" + std::to_string(number);
+    const int listening = socket(AF_UNIX, SOCK_STREAM, 0);
+    QVERIFY(listening >= 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path + 1, name.data(), name.size());  // an abstract name
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    QCOMPARE(bind(listening, reinterpret_cast<const sockaddr*>(&address), length), 0);
+    QCOMPARE(listen(listening, 4), 0);
+    // Whether the server's end of a connection sees the client gone.
+    const auto client_gone = [](int accepted) {
+      char byte;
+      return recv(accepted, &byte, 1, MSG_DONTWAIT) == 0;
+    };
+    const std::string display = ":" + std::to_string(number);
+
+    QVERIFY(XServerAnswers(display));
+    int accepted = accept(listening, nullptr, nullptr);
+    QVERIFY(client_gone(accepted));
+    close(accepted);
+
+    int kept = -1;
+    QVERIFY(XServerAnswers(display, &kept));
+    QVERIFY(kept >= 0);
+    accepted = accept(listening, nullptr, nullptr);
+    QVERIFY(!client_gone(accepted));
+    close(kept);
+    QVERIFY(client_gone(accepted));
+    close(accepted);
+    close(listening);
   }
 
   void xDisplaysThatCannotBe() {

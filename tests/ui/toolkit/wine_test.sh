@@ -26,8 +26,9 @@ tavro_require_tools "$SKIPPED" "wine, xvfb, locales" wine wineserver Xvfb locale
 export WINEPREFIX=$PREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine stopped whatever happens, then the X server and the work folder.
 stop_wine() {
+  local status=$?
   wineserver -k 2>/dev/null
-  tavro_cleanup
+  tavro_cleanup "$status"
 }
 trap stop_wine EXIT
 
