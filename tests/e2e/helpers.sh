@@ -39,17 +39,33 @@ tavro_pid=
 helper_pids=()  # servers started on top of the X server (a window manager, a compositor)
 # Safe under set -e too: whatever has ended already, the rest is still ended.
 # When the script fails (any status but 0 and 77, a skip), what the program
-# and the servers printed is shown first. A script's own exit trap that does
+# and the servers printed is shown. A script's own exit trap that does
 # more passes the status it got on: tavro_cleanup <status>.
 tavro_cleanup() {
   local status=${1:-$?}
-  [ -z "$tavro_pid" ] || kill "$tavro_pid" 2>/dev/null || true
-  local helper
-  for helper in "${helper_pids[@]}"; do kill "$helper" 2>/dev/null || true; done
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
+  local pid
+  for pid in "$tavro_pid" "${helper_pids[@]}" "$xvfb_pid"; do [ -z "$pid" ] || tavro_end "$pid"; done
   if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then tavro_show_logs; fi
   rm -rf "$work"
+}
+# tavro_end <pid>: ends a process the script started, asked first (SIGTERM),
+# killed when it has not ended in five seconds.
+tavro_end() {
+  kill "$1" 2>/dev/null || return 0
+  local tries
+  for tries in $(seq 50); do
+    tavro_alive "$1" || break
+    sleep 0.1
+  done
+  tavro_alive "$1" && kill -KILL "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+  return 0
+}
+# tavro_alive <pid>: whether the process runs, a zombie counting as ended.
+tavro_alive() {
+  local state
+  state=$(ps -o stat= -p "$1" 2>/dev/null) || return 1
+  [ "${state:0:1}" != Z ]
 }
 # tavro_show_logs: the end of every log of the work folder (the program's
 # tavro.log, the X server's xvfb.log, the window manager's, the compositor's).
@@ -201,11 +217,7 @@ focused_text() {
 }
 
 # Whether the program (tavro_pid) still runs, a zombie counting as ended.
-running() {
-  local state
-  state=$(ps -o stat= -p "$tavro_pid" 2>/dev/null) || return 1
-  [ "${state:0:1}" != Z ]
-}
+running() { tavro_alive "$tavro_pid"; }
 
 # Failures are counted, each told with the step it happened in ($step).
 failures=0

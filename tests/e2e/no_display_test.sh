@@ -17,12 +17,22 @@ readonly SKIPPED=77
 source "$(dirname "$0")/helpers.sh"
 tavro_require_tools "$SKIPPED" "xvfb" Xvfb
 
-# A display number whose server has ended.
-tavro_start_x_server
+# A display number whose server has ended. The number stays this script's:
+# its lock file, as X servers keep them, names this script, so that no other
+# X server takes it while the test runs (one that did would be found).
+lock=
+for attempt in 1 2 3; do
+  tavro_start_x_server
+  tavro_end "$xvfb_pid"
+  xvfb_pid=
+  if (set -C && printf '%10d\n' $$ >"/tmp/.X${DISPLAY#:}-lock") 2>/dev/null; then
+    lock=/tmp/.X${DISPLAY#:}-lock
+    break
+  fi
+done
+[ -n "$lock" ] || { echo "no display number stayed free"; exit 1; }
+trap 'status=$?; rm -f "$lock"; tavro_cleanup "$status"' EXIT
 readonly GONE=$DISPLAY
-kill "$xvfb_pid"
-wait "$xvfb_pid" 2>/dev/null
-xvfb_pid=
 unset DISPLAY
 
 export XDG_RUNTIME_DIR=$work/runtime

@@ -17,7 +17,9 @@ namespace tavro::toolkit {
 // Release(), to be called once the application object has connected: an X
 // server whose last client leaves resets itself, and the reset ends every
 // connection it accepted meanwhile, so a check that closed its connection
-// just before Qt opened its own could end Qt's.
+// just before Qt opened its own could end Qt's. Until then, too, a server
+// that closes Qt's connection makes the start fail, as above, and never ends
+// the program by a signal.
 class DisplayCheck {
  public:
   DisplayCheck(int argc, char* argv[]);

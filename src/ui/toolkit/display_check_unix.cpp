@@ -8,6 +8,7 @@
 
 #include <netdb.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -255,11 +256,23 @@ bool CompositorAnswers(const std::string& socket_path) {
   return UnixSocketAnswers(socket_path, false);
 }
 
+// Also held until Qt has its own connection: a server that closes it before
+// Qt has written its greeting would otherwise end the program with SIGPIPE;
+// ignored, the write fails and Qt says it cannot connect.
 struct DisplayCheck::Held {
   int connection = -1;
+  struct sigaction broken_pipe {};
+  Held() {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGPIPE, &ignore, &broken_pipe);
+  }
   ~Held() {
     if (connection >= 0) close(connection);
+    sigaction(SIGPIPE, &broken_pipe, nullptr);
   }
+  Held(const Held&) = delete;
+  Held& operator=(const Held&) = delete;
 };
 
 DisplayCheck::DisplayCheck(int argc, char* argv[]) : held_(std::make_unique<Held>()) {
