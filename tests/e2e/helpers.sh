@@ -49,7 +49,7 @@ tavro_cleanup() {
   rm -rf "$work"
 }
 # tavro_end <pid>: ends a process the script started, asked first (SIGTERM),
-# killed when it has not ended in five seconds.
+# killed when it has not ended in five seconds. Safe under set -e.
 tavro_end() {
   kill "$1" 2>/dev/null || return 0
   local tries
@@ -57,9 +57,8 @@ tavro_end() {
     tavro_alive "$1" || break
     sleep 0.1
   done
-  tavro_alive "$1" && kill -KILL "$1" 2>/dev/null
-  wait "$1" 2>/dev/null
-  return 0
+  if tavro_alive "$1"; then kill -KILL "$1" 2>/dev/null || true; fi
+  wait "$1" 2>/dev/null || true
 }
 # tavro_alive <pid>: whether the process runs, a zombie counting as ended.
 tavro_alive() {

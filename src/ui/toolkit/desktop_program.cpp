@@ -4,10 +4,12 @@
 #include <QIconEngine>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QStyleFactory>
 #include <functional>
 #include <utility>
 
 #include "ui/toolkit/assets.h"
+#include "ui/toolkit/native_style.h"
 #include "ui/toolkit/regional_settings.h"
 
 namespace tavro::toolkit {
@@ -64,9 +66,16 @@ class DeferredIcon final : public QIconEngine {
 // The platform's style, except that the arrow a menu bar shows when its
 // entries do not fit is made when it is first drawn. Every menu bar makes
 // that picture when it is built, and the first picture Qt decodes loads every
-// image-format plugin; our menu bars always fit, so neither is needed.
+// image-format plugin; our menu bars always fit, so neither is needed. Where
+// the platform's style cannot show the colour scheme (StyleShowsScheme), Qt's
+// classic style draws instead, decided anew whenever the scheme changes.
 class DeferredPicturesStyle final : public QProxyStyle {
  public:
+  DeferredPicturesStyle() {
+    FollowScheme();
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+
   QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
                      const QWidget* widget) const override {
     if (which != SP_ToolBarHorizontalExtensionButton && which != SP_ToolBarVerticalExtensionButton)
@@ -75,6 +84,26 @@ class DeferredPicturesStyle final : public QProxyStyle {
       return base ? base->standardIcon(which) : QIcon();
     }));
   }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == QCoreApplication::instance() &&
+        event->type() == QEvent::ApplicationPaletteChange)
+      FollowScheme();
+    return QProxyStyle::eventFilter(watched, event);
+  }
+
+ private:
+  void FollowScheme() {
+    const bool classic = !StyleShowsScheme(platform_style_, QGuiApplication::palette());
+    if (classic == classic_) return;
+    classic_ = classic;
+    setBaseStyle(classic ? QStyleFactory::create(QStringLiteral("Windows")) : nullptr);
+  }
+
+  // The style the platform (or the user's -style) chose, which the proxy
+  // makes on first use.
+  const QString platform_style_ = baseStyle()->name();
+  bool classic_ = false;
 };
 
 void UseDeferredPicturesStyle() {
@@ -83,7 +112,6 @@ void UseDeferredPicturesStyle() {
   installed = new DeferredPicturesStyle;
   QApplication::setStyle(installed);
 }
-
 }  // namespace
 
 DesktopProgram::Assets::Assets() {
