@@ -26,8 +26,8 @@
 #include "support/fill_fields.h"
 #include "support/null_window_system.h"
 #include "support/repeated_text.h"
+#include "support/window_table.h"
 #include "ui/shell/shell.h"
-#include "ui/shell/window_registry.h"
 
 namespace {
 
@@ -124,8 +124,8 @@ const int kRegistered = [] {
     for (const std::int64_t size : kSizes) type->Arg(size);
     type->Unit(benchmark::kMicrosecond);
   }
-  for (const std::string_view window : tavro::shell::WindowNames()) {
-    if (window == tavro::shell::NameOf(tavro::shell::kHelpWindow)) continue;  // no buttons
+  for (const std::string_view window : tavro::support::WindowNames()) {
+    if (window == tavro::support::NameOf(tavro::shell::kHelpWindow)) continue;  // no buttons
     for (const KindName& kind : kKinds) {
       auto* every = benchmark::RegisterBenchmark((std::string(window) + "/" + kind.name).c_str(),
                                                  EveryButton, window, kind.kind);

@@ -73,7 +73,7 @@ void CheckReading(std::string_view text, DecimalSeparator separator) {
                      length, text.data(), separator.symbol);
     TAVRO_FUZZ_CHECK(result.failure() == FailureKind::TypeMismatch,
                      "a text outside the grammar failed with %s: \"%.*s\"",
-                     tavro::NameOf(result.failure()), length, text.data());
+                     tavro::DescriptionOf(result.failure()), length, text.data());
     return;
   }
   const double expected = ExpectedValue(text, separator);
@@ -84,7 +84,7 @@ void CheckReading(std::string_view text, DecimalSeparator separator) {
     return;
   }
   TAVRO_FUZZ_CHECK(result.ok(), "a number failed with %s: \"%.*s\" (separator %c)",
-                   tavro::NameOf(result.failure()), length, text.data(), separator.symbol);
+                   tavro::DescriptionOf(result.failure()), length, text.data(), separator.symbol);
   const double value = result.value();
   TAVRO_FUZZ_CHECK(std::isfinite(value), "read a non-finite value from \"%.*s\"", length,
                    text.data());

@@ -35,9 +35,9 @@
 #include "support/null_window_system.h"
 #include "support/repeated_text.h"
 #include "support/utf8_check.h"
+#include "support/window_table.h"
 #include "ui/layout/window_layout.h"
 #include "ui/shell/shell.h"
-#include "ui/shell/window_registry.h"
 
 namespace {
 
@@ -183,7 +183,7 @@ std::string Text(Reader& in, int depth = 0) {
 std::vector<std::string> ClickHandlersOf(const WindowModel& model) {
   std::set<std::string> handlers;
   for (std::string& operation : model.OperationNames()) handlers.insert(std::move(operation));
-  if (const tavro::layout::WindowLayout* layout = tavro::shell::LayoutOf(model.name())) {
+  if (const tavro::layout::WindowLayout* layout = tavro::support::LayoutOf(model.name())) {
     for (const auto& bar : layout->menu_bar) {
       handlers.insert(tavro::layout::HandlerOf(bar.name));
       for (const auto& entry : bar.entries) handlers.insert(tavro::layout::HandlerOf(entry.name));
@@ -262,7 +262,7 @@ class Session {
     switch (action) {
       case 0:
         shell_.OpenWindow(
-            tavro::shell::WindowNames()[in.Byte() % tavro::shell::WindowNames().size()]);
+            tavro::support::WindowNames()[in.Byte() % tavro::support::WindowNames().size()]);
         break;
       case 1:    // type a text into a field
       case 2: {  // or append one to what the field holds
@@ -302,7 +302,7 @@ class Session {
  private:
   std::vector<std::string_view> OpenWindows() const {
     std::vector<std::string_view> open;
-    for (std::string_view name : tavro::shell::WindowNames()) {
+    for (std::string_view name : tavro::support::WindowNames()) {
       if (shell_.StateOf(name) == WindowState::Open) open.push_back(name);
     }
     return open;
@@ -320,7 +320,7 @@ class Session {
 
   std::map<std::string_view, WindowSnapshot> Snapshot() {
     std::map<std::string_view, WindowSnapshot> snapshot;
-    for (std::string_view name : tavro::shell::WindowNames()) {
+    for (std::string_view name : tavro::support::WindowNames()) {
       WindowSnapshot& window = snapshot[name];
       window.state = shell_.StateOf(name);
       WindowModel* model = shell_.Model(name);
@@ -350,7 +350,7 @@ class Session {
 
   // Every field of every window: valid UTF-8 within its maximum length.
   void CheckFields() {
-    for (std::string_view name : tavro::shell::WindowNames()) {
+    for (std::string_view name : tavro::support::WindowNames()) {
       const WindowModel* model = shell_.Model(name);
       if (model == nullptr) continue;
       for (const TextField& field : model->fields()) {
@@ -369,7 +369,7 @@ class Session {
   void CheckWindowCount() {
     if (!shell_.Running()) return;
     const std::vector<std::string_view> open = OpenWindows();
-    const std::string_view help = tavro::shell::NameOf(tavro::shell::kHelpWindow);
+    const std::string_view help = tavro::support::NameOf(tavro::shell::kHelpWindow);
     const auto modes = std::count_if(open.begin(), open.end(),
                                      [help](std::string_view name) { return name != help; });
     TAVRO_FUZZ_CHECK(modes <= 1 && !open.empty(),
@@ -383,7 +383,7 @@ class Session {
   void CheckCells(std::string_view window, const std::string& handler,
                   const std::map<std::string_view, WindowSnapshot>& before) {
     const auto after = Snapshot();
-    for (std::string_view name : tavro::shell::WindowNames()) {
+    for (std::string_view name : tavro::support::WindowNames()) {
       WindowModel* model = shell_.Model(name);
       if (model == nullptr) continue;
       const std::vector<NamedCell> cells = CellsOf(*model);

@@ -91,7 +91,7 @@ void CheckText(double x, DecimalSeparator separator, int significant_digits,
 
   const CheckedNumber read = tavro::NumberFromText(text, separator);
   TAVRO_FUZZ_CHECK(read.ok(), "\"%s\" (%a with %d digits) does not read back: %s", text.c_str(), x,
-                   significant_digits, tavro::NameOf(read.failure()));
+                   significant_digits, tavro::DescriptionOf(read.failure()));
   const double value = read.value();
   TAVRO_FUZZ_CHECK(std::isfinite(value), "\"%s\" reads back as %g", text.c_str(), value);
   if (const std::optional<double> rounded = Rounded(x, significant_digits)) {

@@ -2,7 +2,7 @@
 
 namespace tavro {
 
-const char* NameOf(FailureKind kind) {
+const char* DescriptionOf(FailureKind kind) {
   switch (kind) {
     case FailureKind::TypeMismatch:
       return "type mismatch";

@@ -12,7 +12,8 @@ enum class FailureKind {
   InvalidArgument,  // 0 / 0, or the square root of a negative number
 };
 
-const char* NameOf(FailureKind kind);
+// A failure kind in words, as messages show it ("division by zero").
+const char* DescriptionOf(FailureKind kind);
 
 // Thrown by a failing step; error skipping (handler_run.h) catches it and
 // abandons the rest of the statement.
@@ -20,7 +21,7 @@ class Failure : public std::exception {
  public:
   explicit Failure(FailureKind kind) : kind_(kind) {}
   FailureKind kind() const { return kind_; }
-  const char* what() const noexcept override { return NameOf(kind_); }
+  const char* what() const noexcept override { return DescriptionOf(kind_); }
 
  private:
   FailureKind kind_;

@@ -11,7 +11,7 @@
 #include "modes/solvers/form4.h"
 #include "modes/standard/form1.h"
 #include "support/utf8_check.h"
-#include "ui/shell/window_registry.h"
+#include "support/window_table.h"
 
 namespace tavro::hostile {
 
@@ -32,7 +32,7 @@ void Program::Click(std::string_view window, std::string_view operation) {
 
 std::vector<std::string> Program::BrokenFields(std::string_view known_valid) {
   std::vector<std::string> broken;
-  for (std::string_view name : shell::WindowNames()) {
+  for (std::string_view name : support::WindowNames()) {
     const WindowModel* model = shell_.Model(name);
     if (model == nullptr) continue;
     for (const TextField& field : model->fields()) {

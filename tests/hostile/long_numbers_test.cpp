@@ -39,7 +39,7 @@ TEST_P(LongNumber, ReadsAsItsValue) {
     const CheckedNumber result =
         NumberFromText(WithSeparator(GetParam().text, separator), separator);
     ASSERT_TRUE(result.ok()) << GetParam().name << " under " << separator.symbol << ": "
-                             << NameOf(result.failure());
+                             << DescriptionOf(result.failure());
     EXPECT_EQ(result.value(), GetParam().value) << GetParam().name << " under " << separator.symbol;
   }
 }

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <string>
 
+#include "support/window_table.h"
 #include "ui/layout/window_layout.h"
-#include "ui/shell/window_registry.h"
 
 namespace tavro::replay {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // The printed JSON read back, as a script reads it.
-Json ReadBack() { return Json::parse(LayoutsJson(shell::AllLayouts()).dump(2)); }
+Json ReadBack() { return Json::parse(LayoutsJson(support::AllLayouts()).dump(2)); }
 
 const Json* ControlNamed(const Json& window, const std::string& name) {
   for (const Json& control : window["controls"])
@@ -31,7 +31,7 @@ void ExpectRect(const Json& rect, const layout::Rect& expected) {
 
 TEST(LayoutsJsonTest, EveryWindowKeepsItsNameTitleAndClientSize) {
   const Json windows = ReadBack()["windows"];
-  const auto& layouts = shell::AllLayouts();
+  const auto& layouts = support::AllLayouts();
   ASSERT_EQ(windows.size(), layouts.size());
   for (std::size_t i = 0; i < layouts.size(); ++i) {
     SCOPED_TRACE(std::string(layouts[i]->name));
@@ -46,7 +46,7 @@ TEST(LayoutsJsonTest, EveryWindowKeepsItsNameTitleAndClientSize) {
 
 TEST(LayoutsJsonTest, EveryButtonAndFieldKeepsItsKindCaptionAndRectangle) {
   const Json windows = ReadBack()["windows"];
-  const auto& layouts = shell::AllLayouts();
+  const auto& layouts = support::AllLayouts();
   ASSERT_EQ(windows.size(), layouts.size());
   for (std::size_t i = 0; i < layouts.size(); ++i) {
     for (const layout::Button& button : layouts[i]->buttons) {
@@ -72,7 +72,7 @@ TEST(LayoutsJsonTest, EveryButtonAndFieldKeepsItsKindCaptionAndRectangle) {
 // Labels share one name: each is told apart by its index.
 TEST(LayoutsJsonTest, LabelsFollowInOrderWithTheirIndices) {
   const Json windows = ReadBack()["windows"];
-  const auto& layouts = shell::AllLayouts();
+  const auto& layouts = support::AllLayouts();
   ASSERT_EQ(windows.size(), layouts.size());
   for (std::size_t i = 0; i < layouts.size(); ++i) {
     const std::size_t first = layouts[i]->buttons.size() + layouts[i]->fields.size();

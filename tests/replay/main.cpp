@@ -17,7 +17,7 @@
 
 #include "replay/layouts_json.h"
 #include "replay/scenario_runner.h"
-#include "ui/shell/window_registry.h"
+#include "support/window_table.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   }
   const std::string path = argc == 2 ? argv[1] : "-";
   if (path == "--layouts") {
-    std::cout << tavro::replay::LayoutsJson(tavro::shell::AllLayouts()).dump(2) << "\n";
+    std::cout << tavro::replay::LayoutsJson(tavro::support::AllLayouts()).dump(2) << "\n";
     return std::cout.good() ? 0 : 1;
   }
   std::string text;

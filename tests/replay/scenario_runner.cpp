@@ -6,9 +6,8 @@
 
 #include "support/fake_clipboard.h"
 #include "support/null_window_system.h"
-#include "ui/shell/navigation.h"
+#include "support/window_table.h"
 #include "ui/shell/shell.h"
-#include "ui/shell/window_registry.h"
 
 namespace tavro::replay {
 namespace {
@@ -49,8 +48,8 @@ class Runner {
   Runner(DecimalSeparator separator, std::string clipboard_text)
       : clipboard_(std::move(clipboard_text)), shell_(windows_, separator, clipboard_) {
     // Fresh objects to look names up in, apart from the program's own.
-    for (std::string_view name : shell::WindowNames()) {
-      prototypes_.emplace(std::string(name), shell::CreateWindow(name, separator, clipboard_));
+    for (std::string_view name : support::WindowNames()) {
+      prototypes_.emplace(std::string(name), support::CreateWindow(name, separator, clipboard_));
     }
     shell_.Start();
   }
@@ -99,7 +98,7 @@ class Runner {
       const std::string operation = Text(step, 2, 3);
       KnownWindow(window);
       if (!prototypes_.at(window)->HasOperation(operation) &&
-          !shell::FindNavigation(window, operation)) {
+          !support::FindNavigation(window, operation)) {
         throw ScenarioError(window + " has no operation " + operation);
       }
       OpenWindow(window);
@@ -124,7 +123,7 @@ class Runner {
   }
 
   static void KnownWindow(const std::string& window) {
-    if (!shell::IsWindowName(window)) throw ScenarioError("unknown window " + window);
+    if (!support::IsWindowName(window)) throw ScenarioError("unknown window " + window);
   }
 
   void OpenWindow(const std::string& window) const {
@@ -140,8 +139,8 @@ class Runner {
     std::string shown = window;
     if (shell_.StateOf(window) != shell::WindowState::Open) {
       shown.clear();
-      for (std::string_view name : shell::WindowNames()) {
-        if (name != shell::NameOf(shell::kHelpWindow) &&
+      for (std::string_view name : support::WindowNames()) {
+        if (name != support::NameOf(shell::kHelpWindow) &&
             shell_.StateOf(name) == shell::WindowState::Open) {
           shown = name;
         }

@@ -10,7 +10,7 @@ namespace tavro::support {
 // there is. Header-only; its users link tavro_shell.
 class NullWindowSystem : public shell::WindowSystem {
  public:
-  void Open(WindowModel&, const layout::WindowLayout&) override {}
+  void Open(const shell::WindowToOpen&) override {}
   void Close(std::string_view) override {}
   void Activate(std::string_view) override {}
   void Quit() override {}

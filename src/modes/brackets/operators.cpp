@@ -8,35 +8,35 @@
 
 namespace tavro {
 
-std::optional<Operation> OperationOf(std::string_view operator_text) {
+std::optional<Arithmetic> ArithmeticOf(std::string_view operator_text) {
   const auto found =
       std::find_if(kOperatorTable.begin(), kOperatorTable.end(),
                    [&](const OperatorSymbol& symbol) { return symbol.text == operator_text; });
   if (found == kOperatorTable.end()) return std::nullopt;
-  return found->operation;
+  return found->arithmetic;
 }
 
-double Calculate(Operation operation, double left, double right) {
-  switch (operation) {
-    case Operation::Addition:
+double Calculate(Arithmetic arithmetic, double left, double right) {
+  switch (arithmetic) {
+    case Arithmetic::Addition:
       return Add(left, right);
-    case Operation::Subtraction:
+    case Arithmetic::Subtraction:
       return Subtract(left, right);
-    case Operation::Multiplication:
+    case Arithmetic::Multiplication:
       return Multiply(left, right);
-    case Operation::Division:
+    case Arithmetic::Division:
       return Divide(left, right);
   }
-  throw Failure(FailureKind::InvalidArgument);  // not reached: every operation is listed above
+  throw Failure(FailureKind::InvalidArgument);  // not reached: every kind is listed above
 }
 
 void ApplyOperator(std::string_view operator_text, const ValueCell& left, const ValueCell& right,
                    OperatorTarget target, DecimalSeparator separator) {
-  const std::optional<Operation> operation = OperationOf(operator_text);
-  if (!operation) return;
+  const std::optional<Arithmetic> arithmetic = ArithmeticOf(operator_text);
+  if (!arithmetic) return;
   const double left_number = left.AsNumber(separator);
   const double right_number = right.AsNumber(separator);
-  const double result = Calculate(*operation, left_number, right_number);
+  const double result = Calculate(*arithmetic, left_number, right_number);
   if (ValueCell* const* cell = std::get_if<ValueCell*>(&target)) {
     (*cell)->Store(result);
   } else {

@@ -41,8 +41,8 @@ class Form1 : public WindowModel {
   void Command7_Click();   // Send Center
 
  private:
-  using Operation = double (*)(double, double);
-  void Calculate(Operation operation);
+  using BinaryFunction = double (*)(double, double);
+  void Calculate(BinaryFunction function);
 
   TextField& text1_;
   TextField& text2_;

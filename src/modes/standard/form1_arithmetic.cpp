@@ -13,7 +13,7 @@ void Form1::Command4_Click() { Calculate(Divide); }
 
 // A failed operation leaves AnswerCell as it was, so Text3 shows the last
 // successful answer again (or nothing, while there is none).
-void Form1::Calculate(Operation operation) {
+void Form1::Calculate(BinaryFunction function) {
   const DecimalSeparator separator = this->separator();
   HandlerRun run;
   run([&] { first_operand_.Store(text1_.text()); });
@@ -22,7 +22,7 @@ void Form1::Calculate(Operation operation) {
   run([&] {
     const double first = first_operand_.AsNumber(separator);
     const double second = second_operand_.AsNumber(separator);
-    answer_cell_.Store(operation(first, second));
+    answer_cell_.Store(function(first, second));
   });
   run([&] { Write(text3_, answer_cell_.AsText(separator)); });
 }

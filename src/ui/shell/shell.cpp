@@ -1,80 +1,79 @@
 #include "ui/shell/shell.h"
 
-#include <stdexcept>
-#include <string>
+#include <vector>
 
-#include "ui/shell/navigation.h"
 #include "ui/shell/window_registry.h"
 
 namespace tavro::shell {
 
 struct Shell::Impl {
+  // One window of the registry and what the shell holds of it.
   struct Window {
+    const WindowRow* row;
     std::unique_ptr<WindowModel> model;  // null: not created
     bool open = false;
   };
 
   Impl(WindowSystem& windows, DecimalSeparator separator, Clipboard& clipboard)
       : windows(windows), separator(separator), clipboard(clipboard) {
-    for (std::string_view name : WindowNames()) slots.emplace(std::string(name), Window{});
+    for (const WindowRow& row : Windows()) slots.push_back({&row, nullptr, false});
   }
 
+  Window& Of(const WindowRow& row) {
+    return slots[static_cast<std::size_t>(&row - Windows().data())];
+  }
+  // The window by its name; nullptr for a name that is no window.
   Window* Find(std::string_view name) {
-    const auto found = slots.find(name);
-    return found == slots.end() ? nullptr : &found->second;
+    const WindowRow* row = FindRow(name);
+    return row == nullptr ? nullptr : &Of(*row);
   }
-  const Window* Find(std::string_view name) const { return const_cast<Impl*>(this)->Find(name); }
-
-  bool IsOpen(std::string_view name) const {
-    const Window* window = Find(name);
-    return window != nullptr && window->open;
+  // The window by its name while the program runs and the window is open.
+  Window* FindOpen(std::string_view name) {
+    Window* window = running ? Find(name) : nullptr;
+    return window != nullptr && window->open ? window : nullptr;
   }
 
   bool AnyOpen() const {
-    for (const auto& [name, window] : slots) {
+    for (const Window& window : slots) {
       if (window.open) return true;
     }
     return false;
   }
 
   // The mode window that is open, if any (there is at most one).
-  const std::string* OpenModeWindow() const {
-    for (const auto& [name, window] : slots) {
-      if (window.open && name != NameOf(kHelpWindow)) return &name;
+  Window* OpenModeWindow() {
+    for (Window& window : slots) {
+      if (window.open && window.row->id != kHelpWindow) return &window;
     }
     return nullptr;
   }
 
   // Builds the visible part afresh: the object is created on first use, and
   // loading gives every field its initial text while the cells keep theirs.
-  void Open(std::string_view name) {
-    const WindowRow* row = FindRow(name);
-    if (row == nullptr) throw std::logic_error("no window " + std::string(name));
-    Window& window = *Find(name);
-    if (!window.model) window.model = row->create(separator, clipboard);
+  void Open(Window& window) {
+    if (!window.model) window.model = window.row->create(separator, clipboard);
     window.model->Load();
     window.open = true;
-    windows.Open(*window.model, row->layout());
+    windows.Open({*window.model, window.row->layout(), AccessibleNameOf(*window.row)});
   }
 
   // Discards the visible part; the object and its cells stay.
-  void Close(std::string_view name) {
-    Window& window = *Find(name);
+  void Close(Window& window) {
     window.open = false;  // first, so that a close reported back is ignored
-    windows.Close(name);
+    windows.Close(window.row->name);
   }
 
   // Close the current window, then open the other one, as one step: nothing
   // in between can end the program.
-  void Switch(std::string_view from, std::string_view to) {
-    if (IsOpen(from)) Close(from);
+  void Switch(Window& from, Window& to) {
+    if (from.open) Close(from);
     Open(to);
   }
 
   void OpenHelp() {
-    const std::string_view help = NameOf(kHelpWindow);
-    if (IsOpen(help)) {
-      windows.Activate(help);
+    Window& help = Of(RowOf(kHelpWindow));
+    if (help.open) {
+      windows.Activate(help.row->name);
       return;
     }
     Open(help);
@@ -83,8 +82,25 @@ struct Shell::Impl {
   // Every window vanishes with the program; none is closed one by one.
   void End() {
     running = false;
-    for (auto& [name, window] : slots) window.open = false;
+    for (Window& window : slots) window.open = false;
     windows.Quit();
+  }
+
+  // What a menu entry or an Exit button of `from` does.
+  void Navigate(Window& from, const NavigationAction& action) {
+    switch (action.kind) {
+      case NavigationKind::None:
+        break;
+      case NavigationKind::SwitchTo:
+        Switch(from, Of(RowOf(*action.target)));
+        break;
+      case NavigationKind::OpenHelp:
+        OpenHelp();
+        break;
+      case NavigationKind::End:
+        End();
+        break;
+    }
   }
 
   // The program ends when its last window has closed and no handler runs.
@@ -95,7 +111,7 @@ struct Shell::Impl {
   WindowSystem& windows;
   DecimalSeparator separator;
   Clipboard& clipboard;
-  std::map<std::string, Window, std::less<>> slots;
+  std::vector<Window> slots;  // in the registry's order
   bool started = false;
   bool running = false;
   int handlers_running = 0;
@@ -126,35 +142,26 @@ void Shell::Start() {
   if (impl_->started) return;
   impl_->started = true;
   impl_->running = true;
-  impl_->Open(NameOf(kStartupWindow));
+  impl_->Open(impl_->Of(RowOf(kStartupWindow)));
 }
 
 bool Shell::CanInvoke(std::string_view window, std::string_view operation) const {
-  if (!impl_->running || !impl_->IsOpen(window)) return false;
-  if (FindNavigation(window, operation)) return true;
-  return impl_->Find(window)->model->HasOperation(operation);
+  Impl::Window* open = impl_->FindOpen(window);
+  return open != nullptr &&
+         (open->row->NavigationOf(operation) != nullptr || open->model->HasOperation(operation));
 }
 
 bool Shell::Invoke(std::string_view window, std::string_view operation) {
-  if (!CanInvoke(window, operation)) return false;
+  Impl::Window* open = impl_->FindOpen(window);
+  if (open == nullptr) return false;
+  const NavigationAction* action = open->row->NavigationOf(operation);
+  if (action == nullptr && !open->model->HasOperation(operation)) return false;
   {
     HandlerScope scope(impl_->handlers_running);
-    if (const std::optional<NavigationAction> action = FindNavigation(window, operation)) {
-      switch (action->kind) {
-        case NavigationKind::None:
-          break;
-        case NavigationKind::SwitchTo:
-          impl_->Switch(window, NameOf(*action->target));
-          break;
-        case NavigationKind::OpenHelp:
-          impl_->OpenHelp();
-          break;
-        case NavigationKind::End:
-          impl_->End();
-          break;
-      }
+    if (action != nullptr) {
+      impl_->Navigate(*open, *action);
     } else {
-      impl_->Find(window)->model->Invoke(operation);
+      open->model->Invoke(operation);
     }
   }
   impl_->EndIfNothingOpen();
@@ -162,14 +169,15 @@ bool Shell::Invoke(std::string_view window, std::string_view operation) {
 }
 
 bool Shell::OpenWindow(std::string_view window) {
-  if (!impl_->running || !IsWindowName(window)) return false;
+  Impl::Window* target = impl_->running ? impl_->Find(window) : nullptr;
+  if (target == nullptr) return false;
   {
     HandlerScope scope(impl_->handlers_running);
-    if (window == NameOf(kHelpWindow)) {
+    if (target->row->id == kHelpWindow) {
       impl_->OpenHelp();
     } else {
-      const std::string* current = impl_->OpenModeWindow();
-      impl_->Switch(current ? std::string(*current) : std::string(window), window);
+      Impl::Window* current = impl_->OpenModeWindow();
+      impl_->Switch(current != nullptr ? *current : *target, *target);
     }
   }
   impl_->EndIfNothingOpen();
@@ -177,8 +185,9 @@ bool Shell::OpenWindow(std::string_view window) {
 }
 
 void Shell::CloseByUser(std::string_view window) {
-  if (!impl_->running || !impl_->IsOpen(window)) return;
-  impl_->Close(window);
+  Impl::Window* open = impl_->FindOpen(window);
+  if (open == nullptr) return;
+  impl_->Close(*open);
   impl_->EndIfNothingOpen();
 }
 

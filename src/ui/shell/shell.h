@@ -1,6 +1,5 @@
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -12,15 +11,25 @@
 
 namespace tavro::shell {
 
+// What a window system is handed to open one window. It is all the window
+// system needs of the shell: the layout brings the window's name, controls
+// and menu bar, the model its fields' texts.
+struct WindowToOpen {
+  WindowModel& model;  // the texts the fields show, and where typing goes
+  const layout::WindowLayout& layout;
+  std::string accessible_name;  // what a screen reader calls the window
+};
+
 // What the shell needs of a windowing toolkit. The toolkit builds a window's
-// visible part from its layout and shows the model's field texts in it.
+// visible part from its layout and shows the model's field texts in it; every
+// button and menu entry it builds runs Shell::Invoke with its handler's name.
 class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
   // Builds the visible part from the layout, shows the window at its start
   // position, makes it the active window and gives the focus to its first
   // control in tab order.
-  virtual void Open(WindowModel& model, const layout::WindowLayout& layout) = 0;
+  virtual void Open(const WindowToOpen& window) = 0;
   // Discards the visible part of an open window.
   virtual void Close(std::string_view window) = 0;
   // Makes an open window the active one.

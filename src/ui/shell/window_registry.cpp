@@ -11,6 +11,7 @@
 #include "modes/solvers/form4.h"
 #include "modes/solvers/form5.h"
 #include "modes/standard/form1.h"
+#include "ui/layout/accessible_text.h"
 #include "ui/layout/form_layouts.h"
 
 namespace tavro::shell {
@@ -107,13 +108,6 @@ constexpr std::array<WindowRow, 6> kWindows = {{
     {WindowId::Form6, "Form6", &layout::Form6Layout, &Create<Form6>, kForm6Menu},  // Brackets
 }};
 
-constexpr std::array<std::string_view, kWindows.size()> kNames = [] {
-  std::array<std::string_view, kWindows.size()> names{};
-  std::transform(kWindows.begin(), kWindows.end(), names.begin(),
-                 [](const WindowRow& row) { return row.name; });
-  return names;
-}();
-
 }  // namespace
 
 std::span<const WindowRow> Windows() { return kWindows; }
@@ -131,30 +125,29 @@ const WindowRow* FindRow(std::string_view window) {
   return found == kWindows.end() ? nullptr : &*found;
 }
 
-std::string_view NameOf(WindowId window) { return RowOf(window).name; }
-
-std::span<const std::string_view> WindowNames() { return kNames; }
-
-bool IsWindowName(std::string_view window) { return FindRow(window) != nullptr; }
-
-std::unique_ptr<WindowModel> CreateWindow(std::string_view window, DecimalSeparator separator,
-                                          Clipboard& clipboard) {
-  const WindowRow* row = FindRow(window);
-  return row == nullptr ? nullptr : row->create(separator, clipboard);
+const NavigationAction* WindowRow::NavigationOf(std::string_view handler) const {
+  const auto found =
+      std::find_if(menu.begin(), menu.end(),
+                   [handler](const NavigationEntry& entry) { return entry.handler == handler; });
+  return found == menu.end() ? nullptr : &found->action;
 }
 
-const layout::WindowLayout* LayoutOf(std::string_view window) {
-  const WindowRow* row = FindRow(window);
-  return row == nullptr ? nullptr : &row->layout();
+std::vector<std::string_view> MenuCaptionsSwitchingTo(WindowId window) {
+  std::vector<std::string_view> captions;
+  for (const WindowRow& other : kWindows) {
+    for (const NavigationEntry& entry : other.menu) {
+      if (entry.action.kind != NavigationKind::SwitchTo || entry.action.target != window) continue;
+      for (const layout::MenuBarEntry& top : other.layout().menu_bar)
+        for (const layout::MenuEntry& menu_entry : top.entries)
+          if (layout::HandlerOf(menu_entry.name) == entry.handler)
+            captions.push_back(menu_entry.caption);
+    }
+  }
+  return captions;
 }
 
-const std::vector<const layout::WindowLayout*>& AllLayouts() {
-  static const std::vector<const layout::WindowLayout*> layouts = [] {
-    std::vector<const layout::WindowLayout*> all;
-    for (const WindowRow& row : kWindows) all.push_back(&row.layout());
-    return all;
-  }();
-  return layouts;
+std::string AccessibleNameOf(const WindowRow& window) {
+  return layout::AccessibleNameOf(window.layout(), MenuCaptionsSwitchingTo(window.id));
 }
 
 }  // namespace tavro::shell

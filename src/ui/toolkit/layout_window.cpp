@@ -15,7 +15,6 @@
 #include <utility>
 
 #include "ui/layout/accessible_text.h"
-#include "ui/shell/navigation.h"
 #include "ui/toolkit/accessible_menu_entry.h"
 #include "ui/toolkit/announcer.h"
 #include "ui/toolkit/assets.h"
@@ -78,7 +77,8 @@ void Describe(QWidget* control, const layout::AccessibleText& text) {
 
 }  // namespace
 
-LayoutWindow::LayoutWindow(const layout::WindowLayout& layout, WindowModel& model, Routes routes)
+LayoutWindow::LayoutWindow(const layout::WindowLayout& layout, WindowModel& model,
+                           std::string_view accessible_name, Routes routes)
     : QWidget(nullptr, FlagsOf(layout)),
       layout_(layout),
       model_(model),
@@ -88,8 +88,7 @@ LayoutWindow::LayoutWindow(const layout::WindowLayout& layout, WindowModel& mode
   setObjectName(TextOf(layout.name));
   setWindowIcon(ProgramIcon());
   // A window with an empty title bar still needs a name to be announced by.
-  setAccessibleName(
-      TextOf(layout::AccessibleNameOf(layout, shell::MenuCaptionsSwitchingTo(layout.name))));
+  setAccessibleName(TextOf(accessible_name));
 
   client_ = new ClientArea(layout, this);
   menu_bar_ = BuildMenuBar(layout, this, [this](const std::string& handler) {

@@ -32,7 +32,10 @@ class LayoutWindow : public QWidget {
     std::function<void()> close;                          // the title bar's close button was used
   };
 
-  LayoutWindow(const layout::WindowLayout& layout, WindowModel& model, Routes routes);
+  // `accessible_name` is what a screen reader calls the window, which may
+  // have an empty title.
+  LayoutWindow(const layout::WindowLayout& layout, WindowModel& model,
+               std::string_view accessible_name, Routes routes);
   ~LayoutWindow() override;
 
   const layout::WindowLayout& Layout() const { return layout_; }

@@ -12,13 +12,13 @@ QtWindowSystem::QtWindowSystem(std::function<void()> end_process)
 
 QtWindowSystem::~QtWindowSystem() { DestroyAll(); }
 
-void QtWindowSystem::Open(WindowModel& model, const layout::WindowLayout& layout) {
-  if (Window(layout.name)) {
-    Activate(layout.name);
+void QtWindowSystem::Open(const shell::WindowToOpen& opened) {
+  const std::string name(opened.layout.name);
+  if (Window(name)) {
+    Activate(name);
     return;
   }
-  const std::string name(layout.name);
-  auto* window = new LayoutWindow(layout, model,
+  auto* window = new LayoutWindow(opened.layout, opened.model, opened.accessible_name,
                                   {[this, name](const std::string& handler) { Run(name, handler); },
                                    [this, name] { CloseByUser(name); }});
   open_[name] = window;

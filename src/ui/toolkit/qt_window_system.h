@@ -29,7 +29,7 @@ class QtWindowSystem final : public shell::WindowSystem {
   // The shell that the windows' controls talk to.
   void Attach(shell::Shell& shell) { shell_ = &shell; }
 
-  void Open(WindowModel& model, const layout::WindowLayout& layout) override;
+  void Open(const shell::WindowToOpen& window) override;
   void Close(std::string_view window) override;
   void Activate(std::string_view window) override;
   void Quit() override;

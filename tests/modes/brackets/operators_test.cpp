@@ -15,16 +15,16 @@ TEST(OperatorTable, NineOneCharacterTextsSelectTheFourOperations) {
   ASSERT_EQ(kOperatorTable.size(), 9u);
   const struct {
     const char* text;
-    Operation operation;
+    Arithmetic arithmetic;
   } expected[] = {
-      {"+", Operation::Addition},       {"-", Operation::Subtraction},
-      {"_", Operation::Subtraction},    {"*", Operation::Multiplication},
-      {"x", Operation::Multiplication}, {".", Operation::Multiplication},
-      {"/", Operation::Division},       {":", Operation::Division},
-      {"\\", Operation::Division},
+      {"+", Arithmetic::Addition},       {"-", Arithmetic::Subtraction},
+      {"_", Arithmetic::Subtraction},    {"*", Arithmetic::Multiplication},
+      {"x", Arithmetic::Multiplication}, {".", Arithmetic::Multiplication},
+      {"/", Arithmetic::Division},       {":", Arithmetic::Division},
+      {"\\", Arithmetic::Division},
   };
   for (const auto& entry : expected) {
-    EXPECT_EQ(OperationOf(entry.text), entry.operation) << entry.text;
+    EXPECT_EQ(ArithmeticOf(entry.text), entry.arithmetic) << entry.text;
   }
   for (const OperatorSymbol& symbol : kOperatorTable) {
     ASSERT_EQ(symbol.text.size(), 1u);
@@ -57,36 +57,36 @@ TEST(OperatorTable, EveryOtherTextSelectsNothing) {
       std::string(1 << 16, '+'),
   };
   for (const std::string& text : others) {
-    EXPECT_FALSE(OperationOf(text)) << "[" << text << "]";
+    EXPECT_FALSE(ArithmeticOf(text)) << "[" << text << "]";
   }
 }
 
 TEST(Calculate, LeftOperandComesFirst) {
-  EXPECT_EQ(Calculate(Operation::Addition, 2, 3), 5);
-  EXPECT_EQ(Calculate(Operation::Subtraction, 5, 8), -3);
-  EXPECT_EQ(Calculate(Operation::Multiplication, 2.5, 4), 10);
-  EXPECT_EQ(Calculate(Operation::Division, 7, 2), 3.5);
-  EXPECT_EQ(Calculate(Operation::Division, 1, 4), 0.25);
-  EXPECT_EQ(Calculate(Operation::Multiplication, 1E-200, 1E-200), 0);
+  EXPECT_EQ(Calculate(Arithmetic::Addition, 2, 3), 5);
+  EXPECT_EQ(Calculate(Arithmetic::Subtraction, 5, 8), -3);
+  EXPECT_EQ(Calculate(Arithmetic::Multiplication, 2.5, 4), 10);
+  EXPECT_EQ(Calculate(Arithmetic::Division, 7, 2), 3.5);
+  EXPECT_EQ(Calculate(Arithmetic::Division, 1, 4), 0.25);
+  EXPECT_EQ(Calculate(Arithmetic::Multiplication, 1E-200, 1E-200), 0);
 }
 
 TEST(Calculate, TheFloatingPointCheckFailsTheStep) {
   const struct {
-    Operation operation;
+    Arithmetic arithmetic;
     double left;
     double right;
     FailureKind kind;
   } failing[] = {
-      {Operation::Division, 5, 0, FailureKind::DivisionByZero},
-      {Operation::Division, 0, 0, FailureKind::InvalidArgument},
-      {Operation::Multiplication, 1E200, 1E200, FailureKind::Overflow},
-      {Operation::Addition, 1.7976931348623157E308, 1E300, FailureKind::Overflow},
-      {Operation::Subtraction, -1.7976931348623157E308, 1E300, FailureKind::Overflow},
-      {Operation::Division, 1E300, 1E-300, FailureKind::Overflow},
+      {Arithmetic::Division, 5, 0, FailureKind::DivisionByZero},
+      {Arithmetic::Division, 0, 0, FailureKind::InvalidArgument},
+      {Arithmetic::Multiplication, 1E200, 1E200, FailureKind::Overflow},
+      {Arithmetic::Addition, 1.7976931348623157E308, 1E300, FailureKind::Overflow},
+      {Arithmetic::Subtraction, -1.7976931348623157E308, 1E300, FailureKind::Overflow},
+      {Arithmetic::Division, 1E300, 1E-300, FailureKind::Overflow},
   };
   for (const auto& step : failing) {
     try {
-      Calculate(step.operation, step.left, step.right);
+      Calculate(step.arithmetic, step.left, step.right);
       ADD_FAILURE() << step.left << " " << step.right << " did not fail";
     } catch (const Failure& failure) {
       EXPECT_EQ(failure.kind(), step.kind) << step.left << " " << step.right;

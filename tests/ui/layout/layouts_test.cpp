@@ -7,14 +7,14 @@
 #include <string_view>
 #include <vector>
 
+#include "support/window_table.h"
 #include "ui/layout/window_layout.h"
-#include "ui/shell/window_registry.h"
 
 namespace tavro::layout {
 namespace {
 
 const WindowLayout& Layout(std::string_view window) {
-  const WindowLayout* layout = shell::LayoutOf(window);
+  const WindowLayout* layout = support::LayoutOf(window);
   if (layout == nullptr) throw std::out_of_range("no layout " + std::string(window));
   return *layout;
 }
@@ -56,7 +56,7 @@ TEST(LayoutControls, EachWindowHasItsNumberOfEachKind) {
 }
 
 TEST(LayoutControls, NamesAreUniqueAndLabelsDifferByIndex) {
-  for (const WindowLayout* layout : shell::AllLayouts()) {
+  for (const WindowLayout* layout : support::AllLayouts()) {
     std::set<std::string_view> names;
     for (const Button& b : layout->buttons) EXPECT_TRUE(names.insert(b.name).second) << b.name;
     for (const Field& f : layout->fields) EXPECT_TRUE(names.insert(f.name).second) << f.name;
@@ -71,7 +71,7 @@ TEST(LayoutControls, NamesAreUniqueAndLabelsDifferByIndex) {
 
 TEST(LayoutWindows, TitlesFramesAndPlaces) {
   EXPECT_EQ(Layout("Form4").title, "");
-  for (const WindowLayout* layout : shell::AllLayouts()) {
+  for (const WindowLayout* layout : support::AllLayouts()) {
     const bool help = layout->name == "Form5";
     EXPECT_EQ(layout->minimise_button, !help) << layout->name;
     EXPECT_EQ(layout->menu_bar.empty(), help) << layout->name;
@@ -83,7 +83,7 @@ TEST(LayoutWindows, TitlesFramesAndPlaces) {
 }
 
 TEST(LayoutTabOrder, TabIndicesAreUniqueWithinAWindow) {
-  for (const WindowLayout* layout : shell::AllLayouts()) {
+  for (const WindowLayout* layout : support::AllLayouts()) {
     std::multiset<int> tabs;
     for (const Button& b : layout->buttons) tabs.insert(b.tab_index);
     for (const Field& f : layout->fields) tabs.insert(f.tab_index);
@@ -150,7 +150,7 @@ bool OverhangsByOnePixel(const WindowLayout& layout, const Rect& r) {
 
 TEST(LayoutGeometry, EveryControlLiesInsideItsClientArea) {
   std::set<std::string_view> overhanging;
-  for (const WindowLayout* layout : shell::AllLayouts()) {
+  for (const WindowLayout* layout : support::AllLayouts()) {
     const int w = layout->client_width;
     const int h = layout->client_height;
     auto check = [&](std::string_view name, const Rect& r) {

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/window_table.h"
 #include "ui/layout/window_layout.h"
-#include "ui/shell/window_registry.h"
 
 namespace tavro::layout {
 namespace {
@@ -87,7 +87,7 @@ const std::vector<WindowMenu>& Menus() {
 TEST(LayoutMenus, EachModeWindowHasExactlyItsEntriesInOrder) {
   for (const WindowMenu& expected : Menus()) {
     SCOPED_TRACE(std::string(expected.window));
-    const WindowLayout* layout = shell::LayoutOf(expected.window);
+    const WindowLayout* layout = support::LayoutOf(expected.window);
     ASSERT_NE(layout, nullptr);
     const std::size_t bars = expected.help_name.empty() ? 1 : 2;
     ASSERT_EQ(layout->menu_bar.size(), bars);
@@ -116,7 +116,7 @@ std::string_view TargetOf(std::string_view caption) {
 }
 
 TEST(LayoutMenus, EveryModeWindowOffersTheOtherFourModesAndExitButNeverItself) {
-  for (const WindowLayout* layout : shell::AllLayouts()) {
+  for (const WindowLayout* layout : support::AllLayouts()) {
     if (layout->menu_bar.empty()) continue;
     std::set<std::string_view> targets;
     for (const MenuEntry& entry : layout->menu_bar[0].entries) {
@@ -129,7 +129,7 @@ TEST(LayoutMenus, EveryModeWindowOffersTheOtherFourModesAndExitButNeverItself) {
 }
 
 TEST(LayoutMenus, CaptionsCarryOneAccessKeyAndShortcutsAreCtrlLettersUsedOnce) {
-  for (const WindowLayout* layout : shell::AllLayouts()) {
+  for (const WindowLayout* layout : support::AllLayouts()) {
     std::set<std::string_view> shortcuts;
     std::set<char> access_keys;
     for (const MenuBarEntry& bar : layout->menu_bar) {

@@ -9,8 +9,8 @@
 
 #include "core/utf8.h"
 #include "modes/solvers/help_text.h"
+#include "support/window_table.h"
 #include "ui/layout/window_layout.h"
-#include "ui/shell/window_registry.h"
 
 namespace tavro::layout {
 namespace {
@@ -20,7 +20,7 @@ namespace {
 std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 const WindowLayout& Layout(std::string_view window) {
-  const WindowLayout* layout = shell::LayoutOf(window);
+  const WindowLayout* layout = support::LayoutOf(window);
   if (layout == nullptr) throw std::out_of_range("no layout " + std::string(window));
   return *layout;
 }
@@ -110,7 +110,7 @@ TEST(LayoutTexts, NoWordMixesCyrillicAndLatinLetters) {
       EXPECT_FALSE(latin && other) << window << ": " << text;
     }
   };
-  for (const WindowLayout* layout : shell::AllLayouts()) {
+  for (const WindowLayout* layout : support::AllLayouts()) {
     check(layout->name, layout->title);
     for (const Button& b : layout->buttons) {
       check(layout->name, b.caption);
@@ -176,7 +176,7 @@ TEST(LayoutControls, OnlyTheOperatorButtonsShowPictures) {
       {"Command3", Picture::Multiply},
       {"Command4", Picture::Divide},
   };
-  for (const WindowLayout* layout : shell::AllLayouts()) {
+  for (const WindowLayout* layout : support::AllLayouts()) {
     for (const Button& b : layout->buttons) {
       const auto it = pictures.find(b.name);
       if (layout->name == "Form1" && it != pictures.end()) {
@@ -198,7 +198,7 @@ TEST(LayoutControls, LengthLimitsAndThePencilPointer) {
       {{"Form6", "Text12"}, 1},
   };
   int pencils = 0;
-  for (const WindowLayout* layout : shell::AllLayouts()) {
+  for (const WindowLayout* layout : support::AllLayouts()) {
     for (const Field& f : layout->fields) {
       const auto it = limits.find({layout->name, f.name});
       if (it == limits.end()) {

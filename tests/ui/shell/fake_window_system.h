@@ -10,15 +10,16 @@
 namespace tavro::shell::testing {
 
 // Records every call the shell makes of the window system, as "open Form1",
-// "close Form1", "activate Form5" and "quit", and the field texts each window
-// had when it was opened.
+// "close Form1", "activate Form5" and "quit", and what each window was opened
+// with: its layout, its accessible name and its field texts.
 class FakeWindowSystem : public WindowSystem {
  public:
-  void Open(WindowModel& model, const layout::WindowLayout& layout) override {
-    calls.push_back("open " + model.name());
-    layout_names.push_back(std::string(layout.name));
+  void Open(const WindowToOpen& window) override {
+    calls.push_back("open " + window.model.name());
+    layout_names.push_back(std::string(window.layout.name));
+    accessible_names.push_back(window.accessible_name);
     std::map<std::string, std::string> texts;
-    for (const TextField& field : model.fields()) texts[field.name()] = field.text();
+    for (const TextField& field : window.model.fields()) texts[field.name()] = field.text();
     texts_at_open.push_back(std::move(texts));
   }
   void Close(std::string_view window) override { calls.push_back("close " + std::string(window)); }
@@ -29,6 +30,7 @@ class FakeWindowSystem : public WindowSystem {
 
   std::vector<std::string> calls;
   std::vector<std::string> layout_names;  // the layout passed with each open
+  std::vector<std::string> accessible_names;
   std::vector<std::map<std::string, std::string>> texts_at_open;
 };
 

@@ -8,13 +8,14 @@
 
 #include "fake_window_system.h"
 #include "support/fake_clipboard.h"
+#include "support/window_table.h"
 #include "ui/layout/window_layout.h"
 #include "ui/shell/shell.h"
-#include "ui/shell/window_registry.h"
 
 namespace tavro::shell {
 namespace {
 
+using support::AllLayouts;
 using support::FakeClipboard;
 using testing::FakeWindowSystem;
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake_window_system.h"
@@ -54,6 +55,21 @@ TEST_F(ShellTest, StartupOpensOnlyTheStandardWindowWithEmptyFields) {
     EXPECT_EQ(shell.StateOf(other), WindowState::NotCreated) << other;
     EXPECT_EQ(shell.Model(other), nullptr) << other;
   }
+}
+
+TEST_F(ShellTest, EachWindowIsOpenedWithTheNameAScreenReaderCallsIt) {
+  shell.Start();
+  const std::pair<const char*, const char*> kNames[] = {
+      {"Form2", "Functional"},    {"Form3", "Triangle"}, {"Form5", "Help"},
+      {"Form4", "Paralelepiped"},  // untitled: named as the menus that lead to it name it
+      {"Form6", "Brackets"},      {"Form1", "Standart"},
+  };
+  for (const auto& [window, name] : kNames) {
+    ASSERT_TRUE(shell.OpenWindow(window));
+    EXPECT_EQ(windows.layout_names.back(), window);
+    EXPECT_EQ(windows.accessible_names.back(), name) << window;
+  }
+  EXPECT_EQ(windows.accessible_names.front(), "Standart");
 }
 
 TEST_F(ShellTest, StartingTwiceOpensNothingMore) {

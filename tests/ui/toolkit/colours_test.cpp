@@ -189,7 +189,7 @@ class ColoursTest : public QObject {
   void readableEverywhere_data() {
     QTest::addColumn<QString>("scheme");
     QTest::addColumn<QPalette>("palette");
-    for (const layout::WindowLayout* layout : shell::AllLayouts()) {
+    for (const layout::WindowLayout* layout : support::AllLayouts()) {
       const QString name = Q(layout->name);
       QTest::newRow(qPrintable("system " + name))
           << QStringLiteral("system") << QApplication::palette();
@@ -202,7 +202,7 @@ class ColoursTest : public QObject {
     QFETCH(QString, scheme);
     QFETCH(QPalette, palette);
     const QString row = QString::fromLatin1(QTest::currentDataTag());
-    const layout::WindowLayout& layout = *shell::LayoutOf(row.section(' ', -1).toStdString());
+    const layout::WindowLayout& layout = *support::LayoutOf(row.section(' ', -1).toStdString());
     if (scheme == QLatin1String("system") && qEnvironmentVariableIsSet("TAVRO_EXPECT_DARK"))
       QVERIFY2(palette.color(QPalette::Window).lightness() < 128,
                "the platform's scheme is not dark");

@@ -89,7 +89,7 @@ class FaultTest : public QObject {
     QTest::addColumn<QRect>("rect");
     QTest::addColumn<bool>("shrinks");  // too large for its label at its own size
     // Every label the layouts give a font, whether or not this machine has it.
-    for (const layout::WindowLayout* layout : shell::AllLayouts())
+    for (const layout::WindowLayout* layout : support::AllLayouts())
       for (const layout::Label& label : layout->labels)
         if (label.font)
           QTest::addRow("%s label %d", layout->name.data(), label.index)

@@ -23,7 +23,7 @@ class RecordingWindow {
   explicit RecordingWindow(const layout::WindowLayout& layout)
       : model_(std::string(layout.name), DecimalSeparator::FullStop()),
         window_(std::make_unique<LayoutWindow>(
-            layout, model_,
+            layout, model_, layout.name,
             LayoutWindow::Routes{[this](const std::string& handler) { run_ << Q(handler); },
                                  [] {}})) {
     window_->Present();
@@ -77,7 +77,7 @@ class KeyboardTest : public QObject {
   void everyButtonByTabAndKey_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("key");
-    for (const layout::WindowLayout* layout : shell::AllLayouts()) {
+    for (const layout::WindowLayout* layout : support::AllLayouts()) {
       if (layout->buttons.empty()) continue;
       QTest::addRow("%s space", layout->name.data()) << Q(layout->name) << int(Qt::Key_Space);
       QTest::addRow("%s Enter", layout->name.data()) << Q(layout->name) << int(Qt::Key_Return);
@@ -105,7 +105,7 @@ class KeyboardTest : public QObject {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("top");
     QTest::addColumn<QString>("entry");  // empty for a menu-bar entry without a drop-down
-    for (const layout::WindowLayout* layout : shell::AllLayouts())
+    for (const layout::WindowLayout* layout : support::AllLayouts())
       for (const layout::MenuBarEntry& top : layout->menu_bar) {
         if (top.entries.empty())
           QTest::addRow("%s %s", layout->name.data(), top.name.data())
@@ -150,7 +150,7 @@ class KeyboardTest : public QObject {
   void accessKeysAreUnambiguous() {
     // A letter that marked two entries of one menu would only move between
     // them instead of choosing one.
-    for (const layout::WindowLayout* layout : shell::AllLayouts()) {
+    for (const layout::WindowLayout* layout : support::AllLayouts()) {
       std::set<int> tops;
       for (const layout::MenuBarEntry& top : layout->menu_bar) {
         QVERIFY2(tops.insert(AccessKeyOf(top.caption)).second, top.caption.data());
@@ -165,7 +165,7 @@ class KeyboardTest : public QObject {
 
   void everyShortcutFromEveryControl_data() {
     QTest::addColumn<QString>("window");
-    for (const layout::WindowLayout* layout : shell::AllLayouts())
+    for (const layout::WindowLayout* layout : support::AllLayouts())
       if (!layout->menu_bar.empty()) QTest::newRow(layout->name.data()) << Q(layout->name);
   }
   void everyShortcutFromEveryControl() {

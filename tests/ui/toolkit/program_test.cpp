@@ -7,7 +7,6 @@
 #include <QMenu>
 
 #include "test_program.h"
-#include "ui/shell/navigation.h"
 
 namespace tavro::toolkit::testing {
 
@@ -74,7 +73,7 @@ class ProgramTest : public QObject {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QKeySequence>("keys");
-    for (const layout::WindowLayout* layout : shell::AllLayouts())
+    for (const layout::WindowLayout* layout : support::AllLayouts())
       for (const layout::MenuBarEntry& top : layout->menu_bar)
         for (const layout::MenuEntry& entry : top.entries)
           if (!entry.shortcut.empty())
@@ -95,14 +94,14 @@ class ProgramTest : public QObject {
     Settle();
 
     const auto action =
-        shell::FindNavigation(window.toStdString(), layout::HandlerOf(entry.toStdString()));
+        support::FindNavigation(window.toStdString(), layout::HandlerOf(entry.toStdString()));
     QVERIFY(action);
     if (action->kind == shell::NavigationKind::End) {
       QCOMPARE(program.ends(), 1);
       QCOMPARE(TestProgram::VisibleWindows(), QStringList());
     } else {
       QCOMPARE(action->kind, shell::NavigationKind::SwitchTo);
-      QCOMPARE(TestProgram::VisibleWindows(), QStringList{Q(shell::NameOf(*action->target))});
+      QCOMPARE(TestProgram::VisibleWindows(), QStringList{Q(support::NameOf(*action->target))});
       QCOMPARE(program.ends(), 0);
     }
   }

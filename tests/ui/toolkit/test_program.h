@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "support/widget_input.h"
+#include "support/window_table.h"
 #include "ui/layout/window_layout.h"
-#include "ui/shell/window_registry.h"
 #include "ui/toolkit/client_area.h"
 #include "ui/toolkit/desktop_program.h"
 #include "ui/toolkit/layout_window.h"
@@ -26,7 +26,7 @@ inline QString Q(std::string_view text) {
 
 // The layout of one of the program's windows, by its name.
 inline const layout::WindowLayout& LayoutNamed(const QString& name) {
-  return *shell::LayoutOf(name.toStdString());
+  return *support::LayoutOf(name.toStdString());
 }
 
 // The offscreen platform cannot raise a window and says so each time.

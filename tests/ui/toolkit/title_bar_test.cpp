@@ -16,7 +16,7 @@ class TitleBarTest : public QObject {
  private Q_SLOTS:
   void buttonsOfEveryWindow_data() {
     QTest::addColumn<QString>("window");
-    for (const layout::WindowLayout* layout : shell::AllLayouts())
+    for (const layout::WindowLayout* layout : support::AllLayouts())
       QTest::newRow(layout->name.data()) << Q(layout->name);
   }
   void buttonsOfEveryWindow() {

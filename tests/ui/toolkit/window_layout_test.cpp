@@ -50,7 +50,7 @@ class WindowLayoutTest : public QObject {
  private:
   static void AddWindows() {
     QTest::addColumn<QString>("window");
-    for (const layout::WindowLayout* layout : shell::AllLayouts())
+    for (const layout::WindowLayout* layout : support::AllLayouts())
       QTest::newRow(layout->name.data()) << Q(layout->name);
   }
 
