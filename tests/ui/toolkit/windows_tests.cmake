@@ -13,9 +13,11 @@ function(tavro_add_wine_test name locale decimal_symbol target)
 endfunction()
 
 # The widget tests that hold on Qt's windows platform as they do offscreen:
-# fields, the keyboard, start-up, the drawings and pointer, and what Qt gives
-# UI Automation of every window (slow under Wine: a few minutes).
-foreach(target field_test keyboard_test startup_test scaled_drawing_test accessibility_test)
+# fields, the keyboard, start-up, the drawings and pointer, what Qt gives UI
+# Automation of every window (slow under Wine: a few minutes), and how every
+# window is built.
+foreach(target field_test keyboard_test startup_test scaled_drawing_test accessibility_test
+               window_layout_test)
   tavro_add_qt_program(${target})
   tavro_add_wine_test(toolkit.${target} en_US.UTF-8 - ${target})
 endforeach()
@@ -43,3 +45,21 @@ tavro_add_windows_separator_test(english_comma en_US.UTF-8 , ,)
 tavro_add_qt_program(window_system_choice_windows_test)
 tavro_add_wine_test(toolkit.window_system_choice_windows_test en_US.UTF-8 -
                     window_system_choice_windows_test)
+
+# Every window readable under Windows' colour schemes: its default colours,
+# with apps in dark mode, and the two high-contrast schemes, each written into
+# a prefix of the colour tests' own before the test (windows_schemes/).
+tavro_add_qt_program(colours_test)
+foreach(scheme light dark_apps high_contrast_black high_contrast_white)
+  add_test(NAME toolkit.colours_test.${scheme}
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/wine_test.sh ${CMAKE_CURRENT_BINARY_DIR}/wine-colours
+            en_US.UTF-8 - $<TARGET_FILE:colours_test>)
+  set_tests_properties(toolkit.colours_test.${scheme} PROPERTIES
+    ENVIRONMENT "TAVRO_WINDOWS_SCHEME=${CMAKE_CURRENT_SOURCE_DIR}/windows_schemes/${scheme}.reg"
+    SKIP_RETURN_CODE 77
+    TIMEOUT 300
+    RESOURCE_LOCK tavro_wine_colours)
+endforeach()
+
+# The whole program: windows, menus, shortcuts, switching and ending.
+tavro_add_qt_program(program_test)

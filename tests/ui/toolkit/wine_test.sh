@@ -9,7 +9,9 @@
 # user's Windows locale; it is compiled beside the prefix when the system has
 # not got it. <decimal symbol> is stored as the user's own choice in Windows'
 # regional settings (Region, Additional settings, Decimal symbol); "-"
-# removes that choice. The tests that share a prefix must not run at once
+# removes that choice. TAVRO_WINDOWS_SCHEME, where set, names a registry file
+# of Windows colour settings (windows_schemes/) that is written into the
+# prefix first. The tests that share a prefix must not run at once
 # (CTest's RESOURCE_LOCK): the registry is the prefix's, and Wine is stopped
 # at the end. Exits 77 (skipped) when Wine, Xvfb or the locale sources are
 # missing.
@@ -51,6 +53,10 @@ wine() {
 tavro_start_x_server
 if [ ! -f "$PREFIX/system.reg" ]; then
   wine wineboot --init >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; exit 1; }
+fi
+if [ -n "${TAVRO_WINDOWS_SCHEME:-}" ]; then
+  wine regedit "$TAVRO_WINDOWS_SCHEME" >"$work/regedit.log" 2>&1 ||
+    { echo "the colour scheme $TAVRO_WINDOWS_SCHEME could not be set"; exit 1; }
 fi
 readonly INTERNATIONAL='HKCU\Control Panel\International'
 if [ "$DECIMAL_SYMBOL" = - ]; then
