@@ -15,7 +15,7 @@ TAVRO_BUILD_PACKAGES=(g++ cmake make qt6-base-dev)
 # MinGW-w64 compilers and Wine, to build the Qt-free tests for Windows (with
 # GoogleTest from the googletest sources) and run them.
 TAVRO_TEST_PACKAGES=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev dpkg-dev desktop-file-utils appstream appstream-util lintian devscripts
+  nlohmann-json3-dev libfast-float-dev libdragonbox-dev dpkg-dev desktop-file-utils appstream appstream-util lintian devscripts
   libxcb-xtest0-dev xvfb xdotool xclip x11-utils xauth fonts-dejavu-core qt6-gtk-platformtheme
   openbox weston xwayland qt6-wayland x11-xserver-utils
   python3 dbus libglib2.0-bin at-spi2-core python3-pyatspi

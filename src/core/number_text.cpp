@@ -8,12 +8,15 @@
 #include <limits>
 #include <system_error>
 
+#include "core/float_chars.h"
+#include "core/float_chars_route.h"
+
 namespace tavro {
 namespace {
 
 constexpr char kBlank = ' ';
 
-// Decides, for a well-formed number that std::from_chars found out of range,
+// Decides, for a well-formed number that was found out of range,
 // whether it lies above the largest double (true) or below the smallest
 // subnormal (false), from the position of its first significant digit and its
 // exponent.
@@ -46,10 +49,11 @@ constexpr char kBlank = ' ';
 }
 
 CheckedNumber Parse(std::string_view number) {
-  // std::from_chars reads no blanks and no "+", and stops at the first
-  // character that does not belong to the number.
+  // It reads no blanks and no "+", and stops at the first character that
+  // does not belong to the number.
   double value = 0.0;
-  const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  const auto [ptr, ec] =
+      float_chars::ReadDouble(number.data(), number.data() + number.size(), value);
   if (ptr != number.data() + number.size() || ec == std::errc::invalid_argument) {
     return CheckedNumber::Failed(FailureKind::TypeMismatch);
   }
@@ -74,7 +78,7 @@ CheckedNumber NumberFromText(std::string_view text, DecimalSeparator separator) 
       return CheckedNumber::Failed(FailureKind::TypeMismatch);
   }
   if (separator.symbol == '.') return Parse(text);
-  // std::from_chars reads only the full stop: a copy has it in place of the
+  // The number is read with a full stop only: a copy has it in place of the
   // separator, and a blank, which no number contains, in place of any full
   // stop, so that a text with one fails as under this separator it should.
   const auto swap = [separator](char c) {
@@ -92,7 +96,7 @@ CheckedNumber NumberFromText(std::string_view text, DecimalSeparator separator) 
 
 namespace {
 
-// Lays out a number given in scientific form by std::to_chars
+// Lays out a number given in scientific form by float_chars
 // ("-1.2500e-05"): its significant digits, without trailing zeros, plain for
 // exponents from -4 to 14 and in exponent form (the letter E, the exponent's
 // sign, no leading zeros) outside them; the locale's separator. The two limits
@@ -143,11 +147,10 @@ std::string LayOut(std::string_view scientific, DecimalSeparator separator) {
   return std::string(buffer.data(), out);
 }
 
-// std::to_chars in scientific form with `significant_digits` digits.
+// The scientific form with `significant_digits` digits.
 std::string_view Scientific(std::array<char, 32>& buffer, double x, int significant_digits) {
-  const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                  std::chars_format::scientific, significant_digits - 1)
-                        .ptr;
+  const char* end = float_chars::WriteScientific(buffer.data(), buffer.data() + buffer.size(), x,
+                                                 significant_digits - 1);
   std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
   // Rounding can carry a number near the largest double past it (1.8E+308 to
   // one digit is 2E+308), and such a text would not read back. There the
@@ -185,9 +188,8 @@ std::string TextFromNumber(double x, DecimalSeparator separator) {
   // it is that rounding: the neighbours of a normal double lie closer to it
   // than half a unit of its 15th digit.
   if (std::abs(x) >= std::numeric_limits<double>::min()) {
-    const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                          std::chars_format::scientific)
-                                .ptr;
+    const char* const end =
+        float_chars::WriteShortest(buffer.data(), buffer.data() + buffer.size(), x);
     const std::string_view shortest(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const bool point = shortest.find('.') != std::string_view::npos;
     const auto digits = shortest.find('e') - (x < 0) - point;
