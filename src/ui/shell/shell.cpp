@@ -204,4 +204,25 @@ WindowModel* Shell::Model(std::string_view window) {
 
 bool Shell::Running() const { return impl_->running; }
 
+namespace {
+
+class NotingClipboard : public Clipboard {
+ public:
+  std::string PlainText() override {
+    read = true;
+    return {};
+  }
+  bool read = false;
+};
+
+}  // namespace
+
+bool ReadsClipboard(std::string_view window, std::string_view operation) {
+  const WindowRow* row = FindRow(window);
+  if (row == nullptr) return false;
+  NotingClipboard clipboard;
+  const std::unique_ptr<WindowModel> model = row->create(DecimalSeparator::FullStop(), clipboard);
+  return model->Invoke(operation) && clipboard.read;
+}
+
 }  // namespace tavro::shell

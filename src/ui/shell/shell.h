@@ -79,4 +79,11 @@ class Shell {
   std::unique_ptr<Impl> impl_;
 };
 
+// Whether an operation of a window reads the clipboard (the converter's
+// Paste), found by running it once on a fresh object of that window with a
+// clipboard that notes being read. A toolkit that reads the system clipboard
+// only asynchronously (a browser) fetches the text before it runs such an
+// operation. False for an unknown window or operation and for menu entries.
+bool ReadsClipboard(std::string_view window, std::string_view operation);
+
 }  // namespace tavro::shell

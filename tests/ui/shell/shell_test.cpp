@@ -405,5 +405,23 @@ TEST(ShellLocaleTest, WindowsCalculateWithTheShellsSeparator) {
   EXPECT_EQ(shell.Model("Form2")->FindField("Text2")->text(), "3,81");
 }
 
+// Only the converter's Paste reads the clipboard; the rest of its buttons,
+// the other windows' and the menus do not.
+TEST(ReadsClipboardTest, OnlyPasteReadsTheClipboard) {
+  struct Case {
+    std::string_view window, operation;
+    bool reads;
+  };
+  const Case cases[] = {
+      {"Form2", "Command15_Click", true},  {"Form2", "Command2_Click", false},
+      {"Form2", "ce_Click", false},        {"Form2", "exit_Click", false},
+      {"Form1", "Command1_Click", false},  {"Form2", "NoSuch_Click", false},
+      {"Form9", "Command15_Click", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReadsClipboard(c.window, c.operation), c.reads) << c.window << " " << c.operation;
+  }
+}
+
 }  // namespace
 }  // namespace tavro::shell
