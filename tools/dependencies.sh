@@ -21,6 +21,16 @@ TAVRO_TEST_PACKAGES=(clang-format googletest libgtest-dev libgmock-dev libbenchm
   python3 dbus libglib2.0-bin at-spi2-core python3-pyatspi
   g++-mingw-w64-x86-64-posix wine wine64)
 
+# What tools/web needs to build the page: Debian's Emscripten (with its node
+# and the JavaScript libraries its linker runs), and the number conversions
+# for its C++ library (fast_float, dragonbox).
+TAVRO_WEB_PACKAGES=(cmake make emscripten libfast-float-dev libdragonbox-dev)
+# What the tests need of it beyond that: Debian's Chromium for the browser
+# tests, and the JavaScript libraries Debian's node 18 (tools/node-18) loads
+# from /usr/share/nodejs. The browser tests' driver, playwright-core, comes
+# from npm, as tests/programs/web/package-lock.json pins it.
+TAVRO_WEB_TEST_PACKAGES=(chromium node-cjs-module-lexer node-undici)
+
 tavro_ensure_packages() {
   local missing=()
   local package
