@@ -65,6 +65,7 @@ for tool in Xvfb xdotool import convert; do
 done
 
 source tests/e2e/helpers.sh
+source tools/wine.sh
 unset QT_QPA_PLATFORM
 [ -n "$windows" ] || export QT_SCALE_FACTOR=$scale
 case $theme in
@@ -103,7 +104,7 @@ if [ -n "$windows" ]; then
   # manager hands it to each window as it opens, as Windows does.
   tavro_start_window_manager
   # A Wine prefix of its own, with the display scale and the fonts set.
-  export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  tavro_wine_environment "$work/wine"
   wineboot --init >/dev/null 2>&1
   for face in 'MS Sans Serif' 'MS Shell Dlg' 'MS Shell Dlg 2'; do
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
@@ -112,7 +113,7 @@ if [ -n "$windows" ]; then
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
     /d "$(awk -v s="$scale" 'BEGIN { print int(96 * s + 0.5) }')" /f >/dev/null 2>&1
   wineserver -w
-  trap 'wineserver -k 2>/dev/null; tavro_cleanup' EXIT
+  trap 'tavro_wine_stop; tavro_cleanup' EXIT
   wine "$tavro" >"$work/tavro.log" 2>&1 &
 else
   "$tavro" >"$work/tavro.log" 2>&1 &

@@ -23,13 +23,14 @@ shift 4
 readonly SKIPPED=77
 
 source "$(dirname "$0")/../../../../e2e/helpers.sh"
+source "$(dirname "$0")/../../../../../tools/wine.sh"
 tavro_require_tools "$SKIPPED" "wine, xvfb, locales" wine wineserver Xvfb localedef
 
-export WINEPREFIX=$PREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+tavro_wine_environment "$PREFIX"
 # Wine stopped whatever happens, then the X server and the work folder.
 stop_wine() {
   local status=$?
-  wineserver -k 2>/dev/null
+  tavro_wine_stop
   tavro_cleanup "$status"
 }
 trap stop_wine EXIT
