@@ -6,6 +6,7 @@
 #include <oleauto.h>
 #include <uiautomationcore.h>
 
+#include <QWidget>
 #include <memory>
 #include <type_traits>
 
