@@ -45,7 +45,6 @@ tavro_add_windows_separator_test(english_comma en_US.UTF-8 , ,)
 
 # No window system is chosen from the variables of a Linux session.
 tavro_add_qt_program(window_system_choice_windows_test)
-target_link_libraries(window_system_choice_windows_test PRIVATE tavro_qt_platform_internals)
 tavro_add_wine_test(qt.window_system_choice_windows_test en_US.UTF-8 -
                     window_system_choice_windows_test)
 
