@@ -25,7 +25,7 @@
 #                   replacements draw them in DejaVu Sans, a sans-serif face
 #                   as on Windows, rather than a serif fallback.
 #   --scheme NAME   with --windows: Windows' colours of one of the schemes the
-#                   Windows tests use (tests/ui/toolkit/windows_schemes/:
+#                   Windows tests use (tests/ui/qt/platform/windows/windows_schemes/:
 #                   light, dark_apps, high_contrast_black, high_contrast_white),
 #                   into docs/windows/high-contrast/black/ (and white/) or
 #                   docs/windows/NAME/ unless --out says otherwise.
@@ -58,7 +58,7 @@ if [ -n "$windows" ]; then
   [ -z "$theme" ] || { echo "--theme is for the Linux program" >&2; exit 2; }
   scale=${scale:-1}
   if [ -n "$scheme" ]; then
-    scheme_file=tests/ui/toolkit/windows_schemes/$scheme.reg
+    scheme_file=tests/ui/qt/platform/windows/windows_schemes/$scheme.reg
     [ -f "$scheme_file" ] || { echo "no Windows colour scheme $scheme (see $(dirname "$scheme_file"))" >&2; exit 2; }
     case $scheme in
       high_contrast_*) out=${out:-docs/windows/high-contrast/${scheme#high_contrast_}} ;;
@@ -81,6 +81,7 @@ for tool in Xvfb xdotool import convert; do
 done
 
 source tests/e2e/helpers.sh
+source tools/wine.sh
 unset QT_QPA_PLATFORM
 [ -n "$windows" ] || export QT_SCALE_FACTOR=$scale
 case $theme in
@@ -119,7 +120,7 @@ if [ -n "$windows" ]; then
   # manager hands it to each window as it opens, as Windows does.
   tavro_start_window_manager
   # A Wine prefix of its own, with the display scale and the fonts set.
-  export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  tavro_wine_environment "$work/wine"
   wineboot --init >/dev/null 2>&1
   for face in 'MS Sans Serif' 'MS Shell Dlg' 'MS Shell Dlg 2'; do
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
@@ -129,7 +130,7 @@ if [ -n "$windows" ]; then
     /d "$(awk -v s="$scale" 'BEGIN { print int(96 * s + 0.5) }')" /f >/dev/null 2>&1
   [ -z "$scheme" ] || wine regedit "$scheme_file" >/dev/null 2>&1
   wineserver -w
-  trap 'wineserver -k 2>/dev/null; tavro_cleanup' EXIT
+  trap 'tavro_wine_stop; tavro_cleanup' EXIT
   wine "$tavro" >"$work/tavro.log" 2>&1 &
 else
   "$tavro" >"$work/tavro.log" 2>&1 &
