@@ -16,11 +16,15 @@ endfunction()
 # fields, the keyboard, start-up, the drawings and pointer, what Qt gives UI
 # Automation of every window (slow under Wine: a few minutes), and how every
 # window is built.
-foreach(target field_test keyboard_test startup_test scaled_drawing_test accessibility_test
-               window_layout_test)
+foreach(target field_test keyboard_test startup_test scaled_drawing_test accessibility_test)
   tavro_add_qt_program(${target})
   tavro_add_wine_test(qt.${target} en_US.UTF-8 - ${target})
 endforeach()
+# The scaled screen's own function needs Linux's QT_SCALE_FACTOR entry.
+tavro_add_qt_program(window_layout_test)
+tavro_qt_test_functions(window_layout_functions window_layout_test scaledScreen)
+tavro_add_wine_test(qt.window_layout_test en_US.UTF-8 - window_layout_test
+                    ${window_layout_functions})
 set_tests_properties(qt.accessibility_test qt.window_layout_test PROPERTIES TIMEOUT 420)
 
 # Answers told to Narrator and NVDA through UI Automation.
@@ -73,10 +77,7 @@ set_property(TEST qt.colours_test.high_contrast_black APPEND PROPERTY
 # groups are read from the source, so that a function added there runs here
 # too. The decimal comma is tested under a locale that has one.
 tavro_add_qt_program(program_test)
-file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/../../program/program_test.cpp program_test_slots
-     REGEX "^  void [A-Za-z]+\\(\\) {")
-list(TRANSFORM program_test_slots REPLACE "^  void ([A-Za-z]+)\\(\\) {.*" "\\1")
-list(REMOVE_ITEM program_test_slots commaWhereTheRegionUsesOne)
+tavro_qt_test_functions(program_test_slots program_test commaWhereTheRegionUsesOne)
 set(group_number 0)
 while(program_test_slots)
   math(EXPR group_number "${group_number} + 1")
