@@ -200,13 +200,15 @@ tavro_control_centre() {
 
 # The text of the focused field, copied through the clipboard (the caller's
 # `keys` function types Ctrl+A, Ctrl+C). An empty field copies nothing, and the
-# clipboard keeps what was put there before.
+# clipboard keeps what was put there before. The keys wait behind whatever the
+# program has still to handle (a just-started program under load took over a
+# second), so the copy is awaited for up to five seconds.
 readonly NOTHING='<nothing copied>'
 focused_text() {
   printf '%s' "$NOTHING" | xclip -selection clipboard -i >/dev/null 2>&1
   keys ctrl+a ctrl+c
   local text tries
-  for tries in $(seq "$(tries 10)"); do
+  for tries in $(seq "$(tries 50)"); do
     text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
     [ "$text" != "$NOTHING" ] && break
     sleep 0.1
