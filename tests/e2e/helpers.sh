@@ -200,9 +200,10 @@ tavro_control_centre() {
 
 # The text of the focused field, copied through the clipboard (the caller's
 # `keys` function types Ctrl+A, Ctrl+C). An empty field copies nothing, and the
-# clipboard keeps what was put there before. The keys wait behind whatever the
-# program has still to handle (a just-started program under load took over a
-# second), so the copy is awaited for up to five seconds.
+# clipboard keeps what was put there before. The copy is awaited for up to
+# five seconds (the keys wait behind whatever the program has still to
+# handle); where none comes, copies.log in the work folder says so, so that an
+# empty field and a copy that never came can be told apart when a test fails.
 readonly NOTHING='<nothing copied>'
 focused_text() {
   printf '%s' "$NOTHING" | xclip -selection clipboard -i >/dev/null 2>&1
@@ -213,7 +214,11 @@ focused_text() {
     [ "$text" != "$NOTHING" ] && break
     sleep 0.1
   done
-  [ "$text" = "$NOTHING" ] && text=
+  if [ "$text" = "$NOTHING" ]; then
+    text=
+    echo "[$step] no copy of the focused field within $(tries 5) s: it is empty, or the program did not answer" \
+      >>"$work/copies.log"
+  fi
   printf '%s' "$text"
 }
 
