@@ -3,7 +3,7 @@
 # docs/form6.png (form5.png is the Help window), on an X server of its own.
 #
 #   tools/screenshots.sh [--scale FACTOR] [--theme NAME] [--out FOLDER] [path of tavro]
-#   tools/screenshots.sh --windows [--scale FACTOR] [--out FOLDER] [path of tavro.exe]
+#   tools/screenshots.sh --windows [--scale FACTOR] [--scheme NAME] [--out FOLDER] [path of tavro.exe]
 #
 #   --scale FACTOR  draws the windows FACTOR times their size (QT_SCALE_FACTOR);
 #                   2 by default. Pictures are at least 624 by 351 pixels, the
@@ -24,6 +24,11 @@
 #                   ask for ("MS Shell Dlg", "MS Sans Serif"); its font
 #                   replacements draw them in DejaVu Sans, a sans-serif face
 #                   as on Windows, rather than a serif fallback.
+#   --scheme NAME   with --windows: Windows' colours of one of the schemes the
+#                   Windows tests use (tests/ui/qt/platform/windows/windows_schemes/:
+#                   light, dark_apps, high_contrast_black, high_contrast_white),
+#                   into docs/windows/high-contrast/black/ (and white/) or
+#                   docs/windows/NAME/ unless --out says otherwise.
 #   path of tavro   build/release/bin/tavro by default
 #                   (build/windows/program/bin/tavro.exe with --windows).
 #
@@ -37,11 +42,13 @@ theme=
 out=
 windows=
 tavro=
+scheme=
 while [ $# -gt 0 ]; do
   case $1 in
     --windows) windows=1; shift ;;
     --scale) scale=${2:?--scale needs a factor}; shift 2 ;;
     --theme) theme=${2:?--theme needs a name}; shift 2 ;;
+    --scheme) scheme=${2:?--scheme needs a name}; shift 2 ;;
     --out) out=${2:?--out needs a folder}; shift 2 ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) tavro=$1; shift ;;
@@ -50,10 +57,19 @@ done
 if [ -n "$windows" ]; then
   [ -z "$theme" ] || { echo "--theme is for the Linux program" >&2; exit 2; }
   scale=${scale:-1}
+  if [ -n "$scheme" ]; then
+    scheme_file=tests/ui/qt/platform/windows/windows_schemes/$scheme.reg
+    [ -f "$scheme_file" ] || { echo "no Windows colour scheme $scheme (see $(dirname "$scheme_file"))" >&2; exit 2; }
+    case $scheme in
+      high_contrast_*) out=${out:-docs/windows/high-contrast/${scheme#high_contrast_}} ;;
+      *) out=${out:-docs/windows/${scheme//_/-}} ;;
+    esac
+  fi
   out=${out:-docs/windows$([ "$scale" = 1 ] || echo "/scale-$scale")}
   tavro=${tavro:-build/windows/program/bin/tavro.exe}
   [ -f "$tavro" ] || { echo "no program at $tavro; build it first (tools/windows builds it)" >&2; exit 1; }
 else
+  [ -z "$scheme" ] || { echo "--scheme is for the Windows program" >&2; exit 2; }
   scale=${scale:-2}
   out=${out:-docs${theme:+/$theme}}
   tavro=${tavro:-build/release/bin/tavro}
@@ -65,6 +81,7 @@ for tool in Xvfb xdotool import convert; do
 done
 
 source tests/e2e/helpers.sh
+source tools/wine.sh
 unset QT_QPA_PLATFORM
 [ -n "$windows" ] || export QT_SCALE_FACTOR=$scale
 case $theme in
@@ -103,7 +120,7 @@ if [ -n "$windows" ]; then
   # manager hands it to each window as it opens, as Windows does.
   tavro_start_window_manager
   # A Wine prefix of its own, with the display scale and the fonts set.
-  export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  tavro_wine_environment "$work/wine"
   wineboot --init >/dev/null 2>&1
   for face in 'MS Sans Serif' 'MS Shell Dlg' 'MS Shell Dlg 2'; do
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
@@ -111,8 +128,9 @@ if [ -n "$windows" ]; then
   done
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
     /d "$(awk -v s="$scale" 'BEGIN { print int(96 * s + 0.5) }')" /f >/dev/null 2>&1
+  [ -z "$scheme" ] || wine regedit "$scheme_file" >/dev/null 2>&1
   wineserver -w
-  trap 'wineserver -k 2>/dev/null; tavro_cleanup' EXIT
+  trap 'tavro_wine_stop; tavro_cleanup' EXIT
   wine "$tavro" >"$work/tavro.log" 2>&1 &
 else
   "$tavro" >"$work/tavro.log" 2>&1 &

@@ -24,9 +24,10 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTAVRO_BUILD_DESKTOP=ON -DTAV
   -DTAVRO_BUILD_FUZZERS=OFF -DTAVRO_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target tavro_startup_bench >/dev/null
 
-export WINEPREFIX=${WINEPREFIX:-$PWD/build/windows/program/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source tools/wine.sh
+tavro_wine_environment "${WINEPREFIX:-$PWD/build/windows/program/wine}"
 work=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'tavro_wine_stop; rm -rf "$work"' EXIT
 # The driver starts a program by its path alone: one small launcher each.
 for program in tavro tavro_floor; do
   printf '#!/bin/sh\nexec wine %q\n' "$windows/$program.exe" >"$work/$program"

@@ -200,18 +200,25 @@ tavro_control_centre() {
 
 # The text of the focused field, copied through the clipboard (the caller's
 # `keys` function types Ctrl+A, Ctrl+C). An empty field copies nothing, and the
-# clipboard keeps what was put there before.
+# clipboard keeps what was put there before. The copy is awaited for up to
+# five seconds (the keys wait behind whatever the program has still to
+# handle); where none comes, copies.log in the work folder says so, so that an
+# empty field and a copy that never came can be told apart when a test fails.
 readonly NOTHING='<nothing copied>'
 focused_text() {
   printf '%s' "$NOTHING" | xclip -selection clipboard -i >/dev/null 2>&1
   keys ctrl+a ctrl+c
   local text tries
-  for tries in $(seq "$(tries 10)"); do
+  for tries in $(seq "$(tries 50)"); do
     text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
     [ "$text" != "$NOTHING" ] && break
     sleep 0.1
   done
-  [ "$text" = "$NOTHING" ] && text=
+  if [ "$text" = "$NOTHING" ]; then
+    text=
+    echo "[$step] no copy of the focused field within $(tries 5) s: it is empty, or the program did not answer" \
+      >>"$work/copies.log"
+  fi
   printf '%s' "$text"
 }
 

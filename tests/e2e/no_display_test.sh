@@ -85,8 +85,9 @@ server.listen(8)
 open(sys.argv[2], "w").close()
 while True:
     server.accept()[0].close()
-' "${GONE#:}" "$work/listening" &
+' "${GONE#:}" "$work/listening" >"$work/fake_server.log" 2>&1 &
 helper_pids+=($!)
+# What the fake server printed is in fake_server.log, shown if the test fails.
 if eventually test -e "$work/listening"; then
   without_display "could not connect to display $GONE" DISPLAY="$GONE"
 else

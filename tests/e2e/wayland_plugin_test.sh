@@ -86,6 +86,14 @@ eventually compositor_ready || { echo "$COMPOSITOR did not start"; cat "$work/co
 
 # opened <title>: whether the log shows a window of that title.
 opened() { grep -qF "set_title(\"$1\")" "$work/tavro.log"; }
+# focused <title>: whether the compositor has given the keyboard to that
+# window, that is, to a surface after the window was made. A window names
+# itself before the compositor shows it; keys sent in between are lost.
+focused() {
+  awk -v title="set_title(\"$1\")" 'index($0, title) { made = NR }
+    /wl_keyboard@[0-9]+\.enter\(/ { entered = NR } END { exit !(made && entered > made) }' \
+    "$work/tavro.log"
+}
 
 step="Qt's Wayland plugin under $COMPOSITOR"
 env -u DISPLAY WAYLAND_DISPLAY="$SOCKET" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 "$TAVRO" \
@@ -94,10 +102,11 @@ tavro_pid=$!
 titles=()
 for window in Form1 Form3 Form2 Form6 Form4 Form5; do titles+=("$(tavro_title "$window")"); done
 eventually opened "${titles[0]}" || { echo "no window"; grep -v '^\[' "$work/tavro.log"; exit 1; }
-sleep 0.5
-# Standart -> Triangle -> Functional -> Brackets -> Parallelepiped, then Help.
+# Standart -> Triangle -> Functional -> Brackets -> Parallelepiped, then Help,
+# each key sent once the window before has the keyboard.
 shortcut=(ctrl+t ctrl+f ctrl+b ctrl+p alt+h)
 for i in "${!shortcut[@]}"; do
+  eventually focused "${titles[$i]}" || fail "'${titles[$i]}' never had the keyboard"
   keys "${shortcut[$i]}"
   eventually opened "${titles[$((i + 1))]}" || fail "${shortcut[$i]} opened no window '${titles[$((i + 1))]}'"
   sleep 0.3

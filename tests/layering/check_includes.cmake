@@ -20,17 +20,35 @@ set(cases
   "src/ui/layout/accessible_text.cpp|ui/shell/window_registry.h|hidden"
   "src/ui/shell/shell.cpp|ui/layout/window_layout.h|seen"
   "src/ui/shell/shell.cpp|modes/brackets/form6.h|seen"
-  "src/ui/shell/shell.cpp|ui/toolkit/layout_window.h|hidden"
+  "src/ui/shell/shell.cpp|ui/qt/widgets/layout_window.h|hidden"
   "src/ui/shell/shell.cpp|ui/shell/window_registry.h|seen"
 )
-# The Qt adapter, where it is built: it sees the shell's interface, never
-# the shell's own workings.
+# The Qt adapter, where it is built. Its composition root (program/) sees the
+# shell's interface, never the shell's own workings; the rooms below it see
+# neither, and each room sees only the rooms beneath it: platform under look
+# and accessibility, those under widgets. Of the platform room, the rooms
+# see its interface alone.
 if(DESKTOP)
   list(APPEND cases
-    "src/ui/toolkit/layout_window.cpp|ui/shell/shell.h|seen"
-    "src/ui/toolkit/layout_window.cpp|ui/shell/window_registry.h|hidden"
-    "src/ui/toolkit/layout_window.cpp|ui/shell/window_id.h|hidden"
-    "src/ui/toolkit/qt_window_system.cpp|ui/shell/window_registry.h|hidden"
+    "src/ui/qt/program/qt_window_system.cpp|ui/shell/shell.h|seen"
+    "src/ui/qt/program/qt_window_system.cpp|ui/shell/window_registry.h|hidden"
+    "src/ui/qt/program/qt_window_system.cpp|ui/qt/widgets/layout_window.h|seen"
+    "src/ui/qt/widgets/layout_window.cpp|ui/shell/shell.h|hidden"
+    "src/ui/qt/widgets/layout_window.cpp|ui/shell/window_registry.h|hidden"
+    "src/ui/qt/widgets/layout_window.cpp|ui/shell/window_id.h|hidden"
+    "src/ui/qt/widgets/layout_window.cpp|ui/qt/program/qt_window_system.h|hidden"
+    "src/ui/qt/widgets/layout_window.cpp|ui/qt/look/assets.h|seen"
+    "src/ui/qt/widgets/layout_window.cpp|ui/qt/accessibility/announcer.h|seen"
+    "src/ui/qt/widgets/layout_window.cpp|ui/qt/platform/platform.h|seen"
+    "src/ui/qt/widgets/layout_window.cpp|ui/qt/platform/unix/display_check.h|hidden"
+    "src/ui/qt/look/assets.cpp|ui/shell/shell.h|hidden"
+    "src/ui/qt/look/assets.cpp|ui/qt/widgets/layout_window.h|hidden"
+    "src/ui/qt/look/assets.cpp|ui/qt/accessibility/announcer.h|hidden"
+    "src/ui/qt/accessibility/announcer.cpp|ui/qt/look/colours.h|hidden"
+    "src/ui/qt/accessibility/announcer.cpp|ui/qt/widgets/layout_window.h|hidden"
+    "src/ui/qt/platform/unix/window_frames.cpp|ui/qt/platform/unix/wayland.h|seen"
+    "src/ui/qt/platform/unix/window_frames.cpp|ui/qt/look/colours.h|hidden"
+    "src/ui/qt/platform/unix/window_frames.cpp|ui/layout/window_layout.h|hidden"
   )
 endif()
 

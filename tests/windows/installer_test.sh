@@ -17,7 +17,9 @@ version=${3:?$usage}
 : "${WINEPREFIX:?$usage}" "${DISPLAY:?$usage}"
 # No crash dialog (a program that crashes ends), and no menu entries made on
 # this machine's desktop for the Start-menu shortcut.
-export WINEPREFIX DISPLAY WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe,winemenubuilder.exe=d"
+source "$(dirname "$0")/../../tools/wine.sh"
+tavro_wine_environment "$WINEPREFIX"
+export DISPLAY WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe,winemenubuilder.exe=d"
 fail() { echo "installer_test: FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
 program=
