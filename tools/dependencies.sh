@@ -26,10 +26,11 @@ TAVRO_TEST_PACKAGES=(clang-format googletest libgtest-dev libgmock-dev libbenchm
 # for its C++ library (fast_float, dragonbox).
 TAVRO_WEB_PACKAGES=(cmake make emscripten libfast-float-dev libdragonbox-dev)
 # What the tests need of it beyond that: Debian's Chromium for the browser
-# tests, and the JavaScript libraries Debian's node 18 (tools/node-18) loads
+# tests (headed on Xvfb, typed into by xdotool, for the keys a browser keeps),
+# and the JavaScript libraries Debian's node 18 (tools/node-18) loads
 # from /usr/share/nodejs. The browser tests' driver, playwright-core, comes
 # from npm, as tests/programs/web/package-lock.json pins it.
-TAVRO_WEB_TEST_PACKAGES=(chromium node-cjs-module-lexer node-undici)
+TAVRO_WEB_TEST_PACKAGES=(chromium xvfb xdotool node-cjs-module-lexer node-undici)
 
 tavro_ensure_packages() {
   local missing=()

@@ -41,11 +41,23 @@ createTavro().then((tavro) => {
     true,
   );
   window.addEventListener("resize", () => tavro.resize());
-  // In fullscreen, where the browser offers keyboard lock, the page also has
-  // the keys a tab leaves to the browser (Ctrl+T, Ctrl+N, Ctrl+W).
-  document.addEventListener("fullscreenchange", () => {
-    if (document.fullscreenElement) navigator.keyboard?.lock?.(["KeyT", "KeyN", "KeyW"]).catch(() => {});
-  });
+  // In full screen, where the browser offers keyboard lock, the page also has
+  // the keys a tab leaves to the browser (Ctrl+T, Ctrl+N, Ctrl+W); the button
+  // in the corner enters and leaves it.
+  const fullscreen = document.getElementById("fullscreen");
+  if (fullscreen && document.fullscreenEnabled && navigator.keyboard?.lock) {
+    fullscreen.hidden = false;
+    fullscreen.addEventListener("click", () => {
+      const change = document.fullscreenElement
+        ? document.exitFullscreen()
+        : document.documentElement.requestFullscreen();
+      change.catch(() => {});
+    });
+    document.addEventListener("fullscreenchange", () => {
+      fullscreen.textContent = document.fullscreenElement ? "Leave full screen" : "Full screen";
+      if (document.fullscreenElement) navigator.keyboard.lock(["KeyT", "KeyN", "KeyW"]).catch(() => {});
+    });
+  }
 
   tavro.start(navigator.languages?.[0] ?? navigator.language ?? "en");
 });

@@ -177,7 +177,6 @@ bool Page::Key(std::string_view window, std::string_view code, std::string_view 
   if (view->OpenMenu() != nullptr && !ctrl) {
     if (key == "Escape") {
       view->ShowMenu(nullptr);
-      view->FocusFirst();
       return true;
     }
     if (key == "ArrowDown" || key == "ArrowUp") {

@@ -315,6 +315,15 @@ const layout::MenuEntry* WindowView::EntryByKey(char key) const {
 }
 
 void WindowView::ShowMenu(const layout::MenuBarEntry* shown) {
+  const val active = Document()["activeElement"];
+  bool focus_in_menu = false;
+  for (auto& [entry, menu] : menus_) focus_in_menu = focus_in_menu || menu.call<bool>("contains", active);
+  if (open_menu_ == nullptr && shown != nullptr) {
+    // Not a menu title: a click on one has just focused it.
+    const bool in_window = box_.call<bool>("contains", active) &&
+                           active.call<val>("closest", std::string(".menu-bar")).isNull();
+    focus_before_menu_ = in_window ? active : val::null();
+  }
   open_menu_ = shown;
   for (auto& [entry, menu] : menus_) {
     const bool open = entry == shown;
@@ -326,6 +335,14 @@ void WindowView::ShowMenu(const layout::MenuBarEntry* shown) {
       val first = menu["firstElementChild"];
       if (!first.isNull()) first.call<void>("focus");
     }
+  }
+  if (shown == nullptr && focus_in_menu) {
+    if (!focus_before_menu_.isNull() && box_.call<bool>("contains", focus_before_menu_)) {
+      focus_before_menu_.call<void>("focus");
+    } else {
+      FocusFirst();
+    }
+    focus_before_menu_ = val::null();
   }
 }
 

@@ -44,6 +44,9 @@ class WindowView {
   const layout::MenuBarEntry* MenuByKey(char key) const;
   // The open drop-down, or nullptr.
   const layout::MenuBarEntry* OpenMenu() const { return open_menu_; }
+  // Opens this drop-down (nullptr closes the open one). A drop-down that
+  // closes while it has the focus (Escape, an entry chosen) gives the focus
+  // back to the control that had it before the menu opened.
   void ShowMenu(const layout::MenuBarEntry* entry);
   // The entry of the open drop-down with this access key, or nullptr.
   const layout::MenuEntry* EntryByKey(char key) const;
@@ -65,6 +68,7 @@ class WindowView {
   std::vector<std::pair<const layout::MenuBarEntry*, char>> menu_keys_;
   std::vector<std::pair<const layout::MenuEntry*, char>> entry_keys_;
   const layout::MenuBarEntry* open_menu_ = nullptr;
+  val focus_before_menu_ = val::null();
   bool minimised_ = false;
 };
 

@@ -165,8 +165,14 @@ describe("the page", () => {
       await page.keyboard.press(key);
       assert.deepEqual(await openWindows(page), windows, key);
     }
+    const focused = () => page.evaluate(() => document.activeElement.id);
+    await page.focus("#Form1-Text2");
     await page.keyboard.press("Alt+O");
-    assert.equal(await page.evaluate(() => document.activeElement.id), "Form1-f4");
+    assert.equal(await focused(), "Form1-f4");
+    await page.keyboard.press("Escape");
+    assert.equal(await visible(page, "Form1-main-menu"), false);
+    assert.equal(await focused(), "Form1-Text2", "Escape gives the focus back to the field");
+    await page.keyboard.press("Alt+O");
     await page.keyboard.press("p");
     assert.deepEqual(await openWindows(page), ["Form4"]);
     await page.keyboard.press("Alt+H");
