@@ -308,14 +308,32 @@ describe("the page", () => {
   ]) {
     test(`reads at a contrast of at least 4.5 under the ${name} scheme`, async (t) => {
       const page = await newPage(t, options);
+      // A caption's own text box (what is drawn right behind the letters), or a
+      // field's inside.
       const check = async (selector, what) => {
-        const box = await page.locator(selector).boundingBox();
-        const clip = { x: box.x + 3, y: box.y + 3, width: box.width - 6, height: box.height - 6 };
+        const clip = await page.$eval(selector, (element) => {
+          const walker = document.createTreeWalker(element, NodeFilter.SHOW_TEXT);
+          while (walker.nextNode()) {
+            if (walker.currentNode.textContent.trim() === "") continue;
+            const range = document.createRange();
+            range.selectNodeContents(walker.currentNode);
+            const { x, y, width, height } = range.getBoundingClientRect();
+            return { x, y, width, height };
+          }
+          const { x, y, width, height } = element.getBoundingClientRect();
+          return { x: x + 3, y: y + 3, width: width - 6, height: height - 6 };
+        });
         const contrast = contrastOf(await page.screenshot({ clip }));
         assert.ok(contrast >= 4.5, `${what}: ${contrast.toFixed(2)}`);
       };
       await page.fill("#Form1-Text1", "88");
       await check("#Form1-Text1", "a number typed");
+      await check("#Form1 .title", "the title");
+      await page.keyboard.press("Alt+O");
+      await check("#Form1-main", "the open menu's title");
+      await check("#Form1-f4", "its chosen entry");
+      await check("#Form1-f2", "another entry");
+      await page.keyboard.press("Escape");
       await check("#Form1-Command5", "Send top");
       await check("#Form1-Command8", "SQR");
       await page.keyboard.press("Control+F");
