@@ -16,7 +16,7 @@ site=build/web/site
 floor=build/web/floor-site
 rm -rf "$floor"
 cp -r "$site" "$floor"
-NODE_PATH=/usr/share/nodejs em++ -std=c++20 -Os -fexceptions --bind -sMODULARIZE=1 \
+NODE_PATH=/usr/share/nodejs em++ -std=c++20 -Os -fexceptions -flto --bind -sMODULARIZE=1 \
   -sEXPORT_NAME=createTavro -sENVIRONMENT=web -sFILESYSTEM=0 -sDYNAMIC_EXECUTION=0 \
   -sTEXTDECODER=2 -sALLOW_MEMORY_GROWTH=1 bench/web/floor.cpp -o "$floor/tavro.js"
 NODE_PATH=tests/programs/web/node_modules exec node bench/web/startup.js "$site" "$floor" "$runs"
