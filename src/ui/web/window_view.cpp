@@ -317,7 +317,8 @@ const layout::MenuEntry* WindowView::EntryByKey(char key) const {
 void WindowView::ShowMenu(const layout::MenuBarEntry* shown) {
   const val active = Document()["activeElement"];
   bool focus_in_menu = false;
-  for (auto& [entry, menu] : menus_) focus_in_menu = focus_in_menu || menu.call<bool>("contains", active);
+  for (auto& [entry, menu] : menus_)
+    focus_in_menu = focus_in_menu || menu.call<bool>("contains", active);
   if (open_menu_ == nullptr && shown != nullptr) {
     // Not a menu title: a click on one has just focused it.
     const bool in_window = box_.call<bool>("contains", active) &&
