@@ -46,7 +46,7 @@ tavro_start_buses "$work"
 
 "$TAVRO" >"$work/tavro.log" 2>&1 &
 tavro_pid=$!
-if ! timeout 10 xdotool search --sync --onlyvisible --name "$(tavro_title_pattern Form1)" >/dev/null 2>&1; then
+if ! tavro_wait_shown "$(tavro_title_pattern Form1)" 10 >/dev/null; then
   echo "FAIL: the Standard window did not open"
   cat "$work/tavro.log"
   exit 1

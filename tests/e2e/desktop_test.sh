@@ -34,11 +34,7 @@ start_program() {
 
 # Waits for a window to be shown and prints its id.
 window_of() {
-  local id
-  id=$(timeout "$(tries 10)" xdotool search --sync --onlyvisible --name "$(tavro_title_pattern "$1")" 2>/dev/null |
-    head -n 1)
-  [ -n "$id" ] || return 1
-  echo "$id"
+  tavro_wait_shown "$(tavro_title_pattern "$1")"
 }
 
 # Waits until a window is shown; the current window is then $window.
@@ -51,7 +47,7 @@ expect_window() {
 expect_gone() {
   local tries
   for tries in $(seq "$(tries 50)"); do
-    xdotool search --onlyvisible --name "$(tavro_title_pattern "$1")" >/dev/null 2>&1 || return 0
+    tavro_search --onlyvisible --name "$(tavro_title_pattern "$1")" >/dev/null || return 0
     sleep 0.1
   done
   fail "$1 is still open"
@@ -106,7 +102,7 @@ expect_end() {
   status=$?
   tavro_pid=
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
-  left=$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)
+  left=$(tavro_search --onlyvisible --name '.' | wc -l)
   [ "$left" -eq 0 ] || fail "$left windows left on the screen"
 }
 
@@ -217,7 +213,7 @@ if expect_window Form1; then
   triangle=$(window_of Form3)
   tavro_focus "$triangle"
   keys alt+h
-  helps=$(xdotool search --onlyvisible --name "$(tavro_title_pattern Form5)" | wc -l)
+  helps=$(tavro_search --onlyvisible --name "$(tavro_title_pattern Form5)" | wc -l)
   [ "$helps" -eq 1 ] || fail "$helps Help windows"
   tavro_focus "$triangle"
   keys ctrl+e

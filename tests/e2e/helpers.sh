@@ -177,6 +177,39 @@ tavro_title_pattern() {
   printf '^%s$' "$(sed 's/[][\\.*^$(){}?+|]/\\&/g' <<<"$title")"
 }
 
+# tavro_search <xdotool search arguments...>: the windows xdotool finds, one id
+# a line; status 1 when none. A window destroyed while xdotool walks the
+# window tree ends xdotool with an X error (BadWindow on QueryTree), as if
+# nothing matched: measured once in 20 searches while another client mapped
+# and destroyed windows, as a program does when it switches windows or
+# starts under Wine. The search is then made again, at most 20 times.
+tavro_search() {
+  local found attempt errors=$work/xdotool-search.log
+  for attempt in $(seq 20); do
+    found=$(xdotool search "$@" 2>"$errors.last") || true
+    grep -q 'X Error' "$errors.last" || break
+    cat "$errors.last" >>"$errors"
+  done
+  rm -f "$errors.last"
+  [ -n "$found" ] || return 1
+  printf '%s\n' "$found"
+}
+# tavro_wait_shown <pattern> [seconds]: the id of the first visible window of
+# that name, waited for up to the seconds given (10, times the patience);
+# status 1 when none came.
+tavro_wait_shown() {
+  local deadline=$((SECONDS + ${2:-$(tries 10)})) found
+  while :; do
+    found=$(tavro_search --onlyvisible --name "$1" | head -n 1) || true
+    if [ -n "$found" ]; then
+      echo "$found"
+      return 0
+    fi
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
 # tavro_client_size <window>: "<width> <height>" of the window's client area.
 tavro_client_size() {
   [ -n "${TAVRO_CLIENT_SIZE[$1]+set}" ] || { echo "no window $1 in the layouts" >&2; return 1; }

@@ -23,14 +23,12 @@ tavro_read_layouts
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR LANG LANGUAGE LC_NUMERIC
 export LC_ALL=C.UTF-8
 
-visible() { xdotool search --onlyvisible --name "$(tavro_title_pattern "$1")" 2>/dev/null; }
+visible() { tavro_search --onlyvisible --name "$(tavro_title_pattern "$1")"; }
 
 # Waits until a window is shown and has the keyboard focus.
 expect_window() {
   local id tries
-  id=$(timeout "$(tries 10)" xdotool search --sync --onlyvisible --name "$(tavro_title_pattern "$1")" 2>/dev/null |
-    head -n 1)
-  [ -n "$id" ] || { fail "$1 did not open"; return 1; }
+  id=$(tavro_wait_shown "$(tavro_title_pattern "$1")") || { fail "$1 did not open"; return 1; }
   for tries in $(seq "$(tries 50)"); do
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ] && break
     sleep 0.05
@@ -191,7 +189,7 @@ else
   wait "$tavro_pid"
   status=$?
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
-  left=$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)
+  left=$(tavro_search --onlyvisible --name '.' | wc -l)
   [ "$left" -eq 0 ] || fail "$left windows left on the screen"
 fi
 tavro_pid=

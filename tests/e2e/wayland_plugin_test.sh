@@ -124,7 +124,7 @@ if [ "$COMPOSITOR" = mutter ]; then
   XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* 2>/dev/null | head -n 1)
   WAYLAND_DISPLAY=$SOCKET XDG_SESSION_TYPE=wayland "$TAVRO" >"$work/tavro.out" 2>"$work/tavro.log" &
   tavro_pid=$!
-  shown() { window=$(xdotool search --onlyvisible --name "$(tavro_title_pattern Form1)" 2>/dev/null | head -n 1) && [ -n "$window" ]; }
+  shown() { window=$(tavro_search --onlyvisible --name "$(tavro_title_pattern Form1)" | head -n 1) && [ -n "$window" ]; }
   window=
   eventually shown || { echo "no window on Xwayland"; cat "$work/tavro.log"; exit 1; }
   grep -q libqwayland "/proc/$tavro_pid/maps" && fail "the Wayland plugin is loaded"

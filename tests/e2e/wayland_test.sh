@@ -47,7 +47,7 @@ keys() {
   xdotool key --delay 40 "$@"
   sleep 0.2
 }
-shown_named() { found=$(on_xwayland xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$found" ]; }
+shown_named() { found=$(on_xwayland tavro_search --onlyvisible --name "$1" | head -n 1) && [ -n "$found" ]; }
 find_window() {
   found=
   eventually shown_named "$1"

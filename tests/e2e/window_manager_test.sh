@@ -30,7 +30,7 @@ is_active() { [ "$(active_window)" = "$(printf '0x%x' "$1")" ]; }
 is_hidden() { property "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
 is_shown() { ! is_hidden "$1" && [ "$(map_state "$1")" = IsViewable ]; }
 
-shown_named() { found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$found" ]; }
+shown_named() { found=$(tavro_search --onlyvisible --name "$1" | head -n 1) && [ -n "$found" ]; }
 find_window() {
   found=
   eventually shown_named "$1"
@@ -86,7 +86,7 @@ eventually is_active "$triangle" || fail "Triangle is not the active window"
 xdotool key alt+h
 eventually is_shown "$help" || fail "Help stays minimised ($(property "$help" _NET_WM_STATE))"
 eventually is_active "$help" || fail "Help is not the active window (active: $(active_window))"
-[ "$(xdotool search --onlyvisible --name "$(tavro_title_pattern Form5)" | wc -l)" -eq 1 ] || fail "more than one Help window"
+[ "$(tavro_search --onlyvisible --name "$(tavro_title_pattern Form5)" | wc -l)" -eq 1 ] || fail "more than one Help window"
 
 step="Help behind Triangle, chosen again"
 xdotool windowactivate --sync "$triangle"

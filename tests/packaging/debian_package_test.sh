@@ -44,8 +44,7 @@ tavro_start_x_server
 tavro_read_layouts
 QT_QPA_PLATFORM=xcb "$work/root/usr/bin/tavro" >"$work/tavro.log" 2>&1 &
 tavro_pid=$!
-if window=$(timeout 15 xdotool search --sync --onlyvisible --name "$(tavro_title_pattern Form1)" 2>/dev/null |
-  head -n 1) && [ -n "$window" ]; then
+if window=$(tavro_wait_shown "$(tavro_title_pattern Form1)" 15); then
   echo "ok: the unpacked program shows its $(tavro_title Form1) window"
   # WM_CLASS(STRING) = "tavro", "Tavro": the instance, then the class.
   class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
