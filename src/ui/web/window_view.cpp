@@ -117,22 +117,20 @@ void WindowView::BuildTitleBar(std::string_view accessible_name) {
   SetText(title, layout_.title);
   SetAttribute(title, "aria-hidden", "true");
   Append(bar, title);
-  if (layout_.minimise_button) {
-    val minimise = Create("button", ElementIdOf(layout_.name, "minimise"), "minimise");
-    SetAttribute(minimise, "type", "button");
-    SetAttribute(minimise, "tabindex", "-1");
-    Tag(minimise, "minimise", layout_.name, {});
-    SetAttribute(minimise, "aria-label", "Minimise " + std::string(accessible_name));
-    SetAttribute(minimise, "title", "Minimise");
-    Append(bar, minimise);
-  }
-  val close = Create("button", ElementIdOf(layout_.name, "close"), "close");
-  SetAttribute(close, "type", "button");
-  SetAttribute(close, "tabindex", "-1");
-  Tag(close, "close", layout_.name, {});
-  SetAttribute(close, "aria-label", "Close " + std::string(accessible_name));
-  SetAttribute(close, "title", "Close");
-  Append(bar, close);
+  // The title bar's buttons, out of the tab order as on the desktop: what
+  // each does is its action and class ("close"), its tooltip ("Close") and,
+  // with the window's name, what a screen reader says.
+  const auto add_button = [&](std::string_view action, std::string_view tooltip) {
+    val button = Create("button", ElementIdOf(layout_.name, action), action);
+    SetAttribute(button, "type", "button");
+    SetAttribute(button, "tabindex", "-1");
+    Tag(button, action, layout_.name, {});
+    SetAttribute(button, "aria-label", std::string(tooltip) + " " + std::string(accessible_name));
+    SetAttribute(button, "title", tooltip);
+    Append(bar, button);
+  };
+  if (layout_.minimise_button) add_button("minimise", "Minimise");
+  add_button("close", "Close");
   Append(box_, bar);
 }
 
