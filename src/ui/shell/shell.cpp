@@ -1,5 +1,8 @@
 #include "ui/shell/shell.h"
 
+#include <map>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/shell/window_registry.h"
@@ -218,11 +221,20 @@ class NotingClipboard : public Clipboard {
 }  // namespace
 
 bool ReadsClipboard(std::string_view window, std::string_view operation) {
+  // Each answer is found once: a toolkit asks for every button of a window
+  // each time the window opens.
+  static std::map<std::string, bool, std::less<>> answers;
+  std::string key = std::string(window) + '/' + std::string(operation);
+  if (const auto known = answers.find(key); known != answers.end()) return known->second;
   const WindowRow* row = FindRow(window);
-  if (row == nullptr) return false;
-  NotingClipboard clipboard;
-  const std::unique_ptr<WindowModel> model = row->create(DecimalSeparator::FullStop(), clipboard);
-  return model->Invoke(operation) && clipboard.read;
+  bool reads = false;
+  if (row != nullptr) {
+    NotingClipboard clipboard;
+    const std::unique_ptr<WindowModel> model = row->create(DecimalSeparator::FullStop(), clipboard);
+    reads = model->Invoke(operation) && clipboard.read;
+  }
+  answers.emplace(std::move(key), reads);
+  return reads;
 }
 
 }  // namespace tavro::shell
