@@ -29,6 +29,9 @@ class WindowModel {
 
   const std::string& name() const { return name_; }
   DecimalSeparator separator() const { return separator_; }
+  // The user's regional settings changed: from now on numbers are read and
+  // written with this separator. Texts already in the fields stay as they are.
+  void SetSeparator(DecimalSeparator separator) { separator_ = separator; }
 
   // The fields in the order the window declares them.
   const std::deque<TextField>& fields() const { return fields_; }

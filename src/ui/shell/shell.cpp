@@ -194,6 +194,13 @@ void Shell::CloseByUser(std::string_view window) {
   impl_->EndIfNothingOpen();
 }
 
+void Shell::SetDecimalSeparator(DecimalSeparator separator) {
+  impl_->separator = separator;
+  for (Impl::Window& window : impl_->slots) {
+    if (window.model) window.model->SetSeparator(separator);
+  }
+}
+
 WindowState Shell::StateOf(std::string_view window) const {
   const Impl::Window* found = impl_->Find(window);
   if (found == nullptr || !found->model) return WindowState::NotCreated;

@@ -68,6 +68,10 @@ class Shell {
   // left open, ends the program (WindowSystem::Quit).
   void CloseByUser(std::string_view window);
 
+  // The user's regional settings changed: every window, created or still to
+  // be, reads and writes numbers with this separator from now on.
+  void SetDecimalSeparator(DecimalSeparator separator);
+
   WindowState StateOf(std::string_view window) const;
   // The window's object; nullptr while it is not created.
   WindowModel* Model(std::string_view window);

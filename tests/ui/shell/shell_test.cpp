@@ -405,6 +405,26 @@ TEST(ShellLocaleTest, WindowsCalculateWithTheShellsSeparator) {
   EXPECT_EQ(shell.Model("Form2")->FindField("Text2")->text(), "3,81");
 }
 
+// A change of separator reaches the windows already created (their cells
+// kept) as well as those created later.
+TEST(ShellLocaleTest, ANewSeparatorReachesEveryWindow) {
+  FakeWindowSystem windows;
+  FakeClipboard clipboard;
+  Shell shell(windows, DecimalSeparator::FullStop(), clipboard);
+  shell.Start();
+  shell.SetDecimalSeparator(DecimalSeparator::Comma());
+  WindowModel& form1 = *shell.Model("Form1");
+  form1.FindField("Text1")->Type("2,5");
+  form1.FindField("Text2")->Type("1");
+  ASSERT_TRUE(shell.Invoke("Form1", "Command1_Click"));  // +
+  EXPECT_EQ(form1.FindField("Text3")->text(), "3,5");
+  ASSERT_TRUE(shell.Invoke("Form1", "f1_Click"));
+  clipboard.text = "1,5";
+  ASSERT_TRUE(shell.Invoke("Form2", "Command15_Click"));  // Paste
+  ASSERT_TRUE(shell.Invoke("Form2", "Command1_Click"));   // inches to cm
+  EXPECT_EQ(shell.Model("Form2")->FindField("Text2")->text(), "3,81");
+}
+
 // Only the converter's Paste reads the clipboard; the rest of its buttons,
 // the other windows' and the menus do not.
 TEST(ReadsClipboardTest, OnlyPasteReadsTheClipboard) {
