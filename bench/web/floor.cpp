@@ -18,7 +18,7 @@ void Start(const std::string&) {
   field.call<void>("focus");
 }
 
-void Act(const std::string&, const std::string&, const std::string&) {}
+bool Act(const std::string&, const std::string&, const std::string&) { return false; }
 void Paste(const std::string&, const std::string&, const std::string&) {}
 void Type(const std::string&, const std::string&, const std::string&) {}
 bool Key(const std::string&, const std::string&, const std::string&, bool, bool, bool) {

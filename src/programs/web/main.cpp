@@ -17,8 +17,8 @@ void Start(const std::string& language) {
   page->Start();
 }
 
-void Act(const std::string& action, const std::string& window, const std::string& control) {
-  if (page) page->Act(action, window, control);
+bool Act(const std::string& action, const std::string& window, const std::string& control) {
+  return page && page->Act(action, window, control);
 }
 
 void Paste(const std::string& window, const std::string& control, const std::string& text) {

@@ -17,10 +17,10 @@ createTavro().then((tavro) => {
       return;
     }
     const { action, window, control } = target.dataset;
-    if (action === "paste") {
+    if (action === "type") return;
+    // A button that reads the clipboard runs once its text is here.
+    if (tavro.act(action, window ?? "", control ?? "")) {
       clipboardText().then((text) => tavro.paste(window, control, String(text)));
-    } else if (action !== "type") {
-      tavro.act(action, window ?? "", control ?? "");
     }
   });
   document.addEventListener("mousedown", (event) => {

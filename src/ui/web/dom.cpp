@@ -11,29 +11,11 @@ val Document() { return val::global("document"); }
 
 val ById(std::string_view id) { return Document().call<val>("getElementById", std::string(id)); }
 
-val Create(std::string_view tag, std::string_view id, std::string_view class_name) {
-  val element = Document().call<val>("createElement", std::string(tag));
-  if (!id.empty()) element.set("id", std::string(id));
-  if (!class_name.empty()) element.set("className", std::string(class_name));
-  return element;
-}
-
-val CreateSvg(std::string_view tag) {
-  return Document().call<val>("createElementNS", std::string("http://www.w3.org/2000/svg"),
-                              std::string(tag));
-}
-
-void SetAttribute(val& element, std::string_view name, std::string_view value) {
-  element.call<void>("setAttribute", std::string(name), std::string(value));
-}
-
 void SetStyle(val& element, std::string_view property, std::string_view value) {
   element["style"].call<void>("setProperty", std::string(property), std::string(value));
 }
 
 void SetText(val& element, std::string_view text) { element.set("textContent", std::string(text)); }
-
-void Append(val& parent, val child) { parent.call<void>("append", child); }
 
 std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
 
@@ -60,28 +42,101 @@ std::string CssColourOf(const layout::Colour& colour, std::string_view fallback)
   return std::string(fallback);
 }
 
-char AppendCaption(val& parent, std::string_view caption) {
+namespace {
+
+void AppendEscaped(std::string& to, std::string_view text) {
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        to += "&amp;";
+        break;
+      case '<':
+        to += "&lt;";
+        break;
+      case '>':
+        to += "&gt;";
+        break;
+      case '"':
+        to += "&quot;";
+        break;
+      default:
+        to += c;
+    }
+  }
+}
+
+}  // namespace
+
+Markup& Markup::Open(std::string_view tag) {
+  text_ += '<';
+  text_ += tag;
+  return *this;
+}
+
+Markup& Markup::Attribute(std::string_view name, std::string_view value) {
+  text_ += ' ';
+  text_ += name;
+  text_ += "=\"";
+  AppendEscaped(text_, value);
+  text_ += '"';
+  return *this;
+}
+
+Markup& Markup::Flag(std::string_view name) {
+  text_ += ' ';
+  text_ += name;
+  return *this;
+}
+
+Markup& Markup::EndTag() {
+  text_ += '>';
+  return *this;
+}
+
+Markup& Markup::SelfClose() {
+  text_ += "/>";
+  return *this;
+}
+
+Markup& Markup::Text(std::string_view text) {
+  AppendEscaped(text_, text);
+  return *this;
+}
+
+Markup& Markup::Close(std::string_view tag) {
+  text_ += "</";
+  text_ += tag;
+  text_ += '>';
+  return *this;
+}
+
+Markup& Markup::Verbatim(std::string_view markup) {
+  text_ += markup;
+  return *this;
+}
+
+char Markup::Caption(std::string_view caption) {
   char key = 0;
-  std::string plain;
   for (std::size_t i = 0; i < caption.size(); ++i) {
     if (caption[i] != '&' || i + 1 == caption.size()) {
-      plain += caption[i];
+      Text(caption.substr(i, 1));
       continue;
     }
     ++i;
     if (caption[i] == '&' || key != 0) {
-      plain += caption[i];
+      Text(caption.substr(i, 1));
       continue;
     }
-    if (!plain.empty()) Append(parent, val(plain));
-    plain.clear();
     key = static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i])));
-    val underlined = Create("u");
-    SetText(underlined, caption.substr(i, 1));
-    Append(parent, underlined);
+    Open("u").EndTag().Text(caption.substr(i, 1)).Close("u");
   }
-  if (!plain.empty()) Append(parent, val(plain));
   return key;
+}
+
+val ElementOf(const std::string& markup) {
+  val holder = Document().call<val>("createElement", std::string("template"));
+  holder.set("innerHTML", markup);
+  return holder["content"]["firstElementChild"];
 }
 
 }  // namespace tavro::web

@@ -14,13 +14,8 @@ using emscripten::val;
 
 val Document();
 val ById(std::string_view id);
-// A new element; its id and class when given.
-val Create(std::string_view tag, std::string_view id = {}, std::string_view class_name = {});
-val CreateSvg(std::string_view tag);
-void SetAttribute(val& element, std::string_view name, std::string_view value);
 void SetStyle(val& element, std::string_view property, std::string_view value);
 void SetText(val& element, std::string_view text);
-void Append(val& parent, val child);
 
 // "12px".
 std::string Px(int pixels);
@@ -28,8 +23,33 @@ std::string Px(int pixels);
 // colour role, or `fallback` for the control's default.
 std::string CssColourOf(const layout::Colour& colour, std::string_view fallback);
 
-// A caption with its access key underlined: "&Options" gives "<u>O</u>ptions"
-// as elements appended to `parent` (never as markup); returns the key, or 0.
-char AppendCaption(val& parent, std::string_view caption);
+// HTML written as text, so that the browser parses a whole window at once
+// instead of being called for every element and attribute. Texts and
+// attribute values are escaped; only the program's own texts (captions,
+// tooltips, names) are written, never what the user typed.
+class Markup {
+ public:
+  // "<tag": attributes follow, then EndTag or SelfClose.
+  Markup& Open(std::string_view tag);
+  Markup& Attribute(std::string_view name, std::string_view value);
+  Markup& Flag(std::string_view name);  // an attribute without a value
+  Markup& EndTag();                     // ">"
+  Markup& SelfClose();                  // "/>" (SVG)
+  Markup& Text(std::string_view text);
+  Markup& Close(std::string_view tag);  // "</tag>"
+  // Markup of the program's own, written as it is (the pictures).
+  Markup& Verbatim(std::string_view markup);
+  // A caption with its access key underlined: "&Options" gives
+  // "<u>O</u>ptions"; returns the key (upper case), or 0.
+  char Caption(std::string_view caption);
+
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// The elements of a markup text, parsed by the browser; the first of them.
+val ElementOf(const std::string& markup);
 
 }  // namespace tavro::web

@@ -63,15 +63,21 @@ DecimalSeparator DecimalSeparatorOfLanguage(std::string_view language) {
                                                 : DecimalSeparator::FullStop();
 }
 
-Page::Page(std::string_view language) : separator_(DecimalSeparatorOfLanguage(language)) {}
-
 void Page::Start() {
   val end = ById("end");
   if (!end.isNull()) end.set("hidden", true);
   views_.clear();
   stacking_.clear();
-  shell_ = std::make_unique<shell::Shell>(*this, separator_, clipboard_);
+  // Until the separator is known, the shell's is never used (EnsureSeparator).
+  shell_ = std::make_unique<shell::Shell>(*this, separator_.value_or(DecimalSeparator::FullStop()),
+                                          clipboard_);
   shell_->Start();
+}
+
+void Page::EnsureSeparator() {
+  if (separator_) return;
+  separator_ = DecimalSeparatorOfLanguage(language_);
+  shell_->SetDecimalSeparator(*separator_);
 }
 
 WindowView* Page::ViewOf(std::string_view window) {
@@ -87,18 +93,19 @@ void Page::CloseMenus() {
   }
 }
 
-void Page::Act(std::string_view action, std::string_view window, std::string_view control) {
+bool Page::Act(std::string_view action, std::string_view window, std::string_view control) {
   if (action == "restart") {
     if (!shell_ || !shell_->Running()) Start();
-    return;
+    return false;
   }
-  if (!shell_) return;
+  if (!shell_) return false;
   WindowView* view = ViewOf(window);
   if (view == nullptr) {
     CloseMenus();
-    return;
+    return false;
   }
   if (action == "run") {
+    if (shell::ReadsClipboard(window, layout::HandlerOf(control))) return true;
     Run(window, control);
   } else if (action == "menu") {
     const layout::MenuBarEntry* chosen = nullptr;
@@ -120,6 +127,7 @@ void Page::Act(std::string_view action, std::string_view window, std::string_vie
   } else {
     CloseMenus();
   }
+  return false;
 }
 
 void Page::Paste(std::string_view window, std::string_view control, std::string text) {
@@ -132,6 +140,7 @@ void Page::Run(std::string_view window_name, std::string_view control) {
   WindowView* view = ViewOf(window_name);
   if (view == nullptr || !shell_) return;
   CloseMenus();
+  EnsureSeparator();
   const std::string window(window_name);
   std::vector<std::string> before;
   for (const TextField& field : view->model().fields()) before.push_back(field.text());
@@ -224,7 +233,7 @@ void Page::Open(const shell::WindowToOpen& window) {
   auto view = std::make_unique<WindowView>(window.layout, window.model, window.accessible_name);
   WindowView& shown = *view;
   val desktop = ById("desktop");
-  Append(desktop, shown.box());
+  desktop.call<void>("append", shown.box());
   views_[std::string(window.layout.name)] = std::move(view);
   shown.ShowFields();
   Place(shown);

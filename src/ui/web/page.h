@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,14 +34,17 @@ class PageClipboard : public Clipboard {
 class Page : public shell::WindowSystem {
  public:
   // The decimal separator follows the language (a BCP 47 tag, "bg-BG").
-  explicit Page(std::string_view language);
+  explicit Page(std::string_view language) : language_(language) {}
 
   void Start();
 
   // What the start script hands over. `action` is an element's data-action:
   // "run" (a button or a menu entry), "menu" (a menu-bar entry with a
   // drop-down), "close", "minimise", "activate" (a title bar), "restart".
-  void Act(std::string_view action, std::string_view window, std::string_view control);
+  // True when nothing ran because the button reads the clipboard: the
+  // browser hands its text over only asynchronously, so the script reads it
+  // and then calls Paste.
+  bool Act(std::string_view action, std::string_view window, std::string_view control);
   // A button that reads the clipboard, with the clipboard's text.
   void Paste(std::string_view window, std::string_view control, std::string text);
   // The user typed into or pasted into a field; `text` is its whole new text.
@@ -64,8 +68,14 @@ class Page : public shell::WindowSystem {
   void Run(std::string_view window, std::string_view control);
   void Place(WindowView& view);
   void CloseMenus();
+  // Asks the browser how the language writes numbers, once, before the first
+  // operation runs. The first use of the browser's locale data takes some
+  // 30 ms, and nothing before an operation reads or writes a number, so the
+  // first window opens and takes keys without waiting for it.
+  void EnsureSeparator();
 
-  DecimalSeparator separator_;
+  std::string language_;
+  std::optional<DecimalSeparator> separator_;
   PageClipboard clipboard_;
   std::unique_ptr<shell::Shell> shell_;
   std::map<std::string, std::unique_ptr<WindowView>, std::less<>> views_;

@@ -1,65 +1,61 @@
 #include "ui/web/window_view.h"
 
 #include <algorithm>
-#include <cctype>
+#include <set>
 #include <string>
 
 #include "ui/layout/accessible_text.h"
-#include "ui/shell/shell.h"
 #include "ui/web/dom.h"
+#include "ui/web/pictures.h"
 
 namespace tavro::web {
 namespace {
 
-// The pictures of the operator buttons, as the site holds them.
-std::string_view PictureFile(layout::Picture picture) {
-  switch (picture) {
-    case layout::Picture::Plus:
-      return "plus";
-    case layout::Picture::Minus:
-      return "minus";
-    case layout::Picture::Multiply:
-      return "multiply";
-    case layout::Picture::Divide:
-      return "divide";
-    case layout::Picture::None:
-      break;
-  }
-  return {};
+// The layouts whose positions and colours the page's style sheets hold.
+std::set<std::string_view>& LayoutsStyled() {
+  static std::set<std::string_view> styled;
+  return styled;
 }
 
-void Place(val& element, const layout::Rect& rect) {
-  SetStyle(element, "left", Px(rect.left));
-  SetStyle(element, "top", Px(rect.top));
-  SetStyle(element, "width", Px(rect.width));
-  SetStyle(element, "height", Px(rect.height));
+// One style rule for the element with this id.
+void AddRule(std::string& sheet, std::string_view id, std::string_view declarations) {
+  sheet += '#';
+  sheet += id;
+  sheet += '{';
+  sheet += declarations;
+  sheet += "}\n";
+}
+
+std::string PlaceOf(const layout::Rect& rect) {
+  return "left:" + Px(rect.left) + ";top:" + Px(rect.top) + ";width:" + Px(rect.width) +
+         ";height:" + Px(rect.height) + ";";
 }
 
 // A control of its own colour keeps it under every colour scheme, with ink
-// that reads on it; the others take the scheme's.
-void Colour(val& element, const layout::Colour& colour, std::string_view class_name) {
+// that reads on it; the others take the scheme's. Returns the classes.
+std::string Colour(const layout::Colour& colour, std::string_view class_name,
+                   std::string& declarations) {
   std::string classes(class_name);
   if (colour.kind != layout::Colour::Kind::Default) {
-    SetStyle(element, "background-color", CssColourOf(colour, {}));
-    classes += colour.kind == layout::Colour::Kind::Rgb ||
-                       colour.role == layout::SystemColour::TooltipBackground
-                   ? " coloured"
-                   : "";
+    declarations += "background-color:" + CssColourOf(colour, {}) + ";";
+    if (colour.kind == layout::Colour::Kind::Rgb ||
+        colour.role == layout::SystemColour::TooltipBackground)
+      classes += " coloured";
   }
-  element.set("className", classes);
+  return classes;
 }
 
-void Describe(val& element, const layout::AccessibleText& text, std::string_view tooltip) {
-  SetAttribute(element, "aria-label", text.name);
-  if (!tooltip.empty()) SetAttribute(element, "title", tooltip);
+void Describe(Markup& markup, const layout::AccessibleText& text, std::string_view tooltip) {
+  markup.Attribute("aria-label", text.name);
+  if (!tooltip.empty()) markup.Attribute("title", tooltip);
   if (!text.description.empty() && text.description != tooltip && text.description != text.name)
-    SetAttribute(element, "aria-description", text.description);
+    markup.Attribute("aria-description", text.description);
 }
 
-void Tag(val& element, std::string_view action, std::string_view window, std::string_view control) {
-  SetAttribute(element, "data-action", action);
-  SetAttribute(element, "data-window", window);
-  if (!control.empty()) SetAttribute(element, "data-control", control);
+void Tag(Markup& markup, std::string_view action, std::string_view window,
+         std::string_view control) {
+  markup.Attribute("data-action", action).Attribute("data-window", window);
+  if (!control.empty()) markup.Attribute("data-control", control);
 }
 
 // "Ctrl+B" as aria-keyshortcuts has it: "Control+B".
@@ -70,229 +66,286 @@ std::string KeyShortcutsOf(std::string_view shortcut) {
   return std::string(shortcut);
 }
 
+// "Form6-Label1-90" for one of several labels of a name, "Form5-Label1".
+std::string LabelIdOf(const layout::WindowLayout& layout, const layout::Label& label) {
+  const bool several =
+      std::count_if(layout.labels.begin(), layout.labels.end(),
+                    [&](const layout::Label& other) { return other.name == label.name; }) > 1;
+  return several
+             ? ElementIdOf(layout.name, std::string(label.name) + "-" + std::to_string(label.index))
+             : ElementIdOf(layout.name, label.name);
+}
+
 }  // namespace
 
 std::string ElementIdOf(std::string_view window, std::string_view control) {
   return std::string(window) + "-" + std::string(control);
 }
 
+// What the constructor writes: the window's markup and, the first time the
+// layout is shown, the style rules of its controls' positions and colours
+// (a page's Content-Security-Policy allows style sheets, not style
+// attributes, and the rules serve every later opening).
+struct WindowView::Built {
+  Markup markup;
+  bool styled = false;
+  std::string sheet;
+
+  void Rule(std::string_view id, std::string_view declarations) {
+    if (!styled) AddRule(sheet, id, declarations);
+  }
+};
+
 WindowView::WindowView(const layout::WindowLayout& layout, WindowModel& model,
                        std::string_view accessible_name)
-    : layout_(layout), model_(model), box_(Create("section", layout.name, "window")) {
-  SetAttribute(box_, "role", "dialog");
-  SetAttribute(box_, "aria-label", accessible_name);
-  SetAttribute(box_, "data-window", layout.name);
-  SetAttribute(box_, "tabindex", "-1");
-  BuildTitleBar(accessible_name);
-  body_ = Create("div", {}, "body");
-  BuildMenuBar();
-  val client = Create("div", ElementIdOf(layout.name, "client"), "client");
-  SetStyle(client, "width", Px(layout.client_width));
-  SetStyle(client, "height", Px(layout.client_height));
-  if (layout.background.kind != layout::Colour::Kind::Default) {
-    SetStyle(client, "background-color", CssColourOf(layout.background, {}));
-    client.set("className", std::string("client coloured"));
-  }
-  BuildControls(client);
-  Append(body_, client);
-  Append(box_, body_);
+    : layout_(layout), model_(model) {
+  Built built;
+  built.styled = LayoutsStyled().count(layout.name) != 0;
+  Markup& markup = built.markup;
+  markup.Open("section")
+      .Attribute("id", layout.name)
+      .Attribute("class", "window")
+      .Attribute("aria-label", accessible_name)
+      .Attribute("data-window", layout.name)
+      .Attribute("tabindex", "-1");
   // A window with nothing to focus and no menu (Help) is read whole when it
   // opens: its labels are its message.
-  if (layout::ReadWholeWhenOpened(layout) && !layout.labels.empty()) {
-    SetAttribute(box_, "role", "alertdialog");
-    val first = client["firstElementChild"];
-    if (!first.isNull()) SetAttribute(box_, "aria-describedby", first["id"].as<std::string>());
+  const bool read_whole = layout::ReadWholeWhenOpened(layout) && !layout.labels.empty();
+  markup.Attribute("role", read_whole ? "alertdialog" : "dialog");
+  // Its labels are read from the client area's first element.
+  if (read_whole && layout.lines.empty())
+    markup.Attribute("aria-describedby", LabelIdOf(layout, layout.labels.front()));
+  markup.EndTag();
+  BuildTitleBar(built, accessible_name);
+  markup.Open("div").Attribute("class", "body").EndTag();
+  BuildMenuBar(built);
+  const std::string client_id = ElementIdOf(layout.name, "client");
+  std::string declarations =
+      "width:" + Px(layout.client_width) + ";height:" + Px(layout.client_height) + ";";
+  std::string classes = "client";
+  if (layout.background.kind != layout::Colour::Kind::Default) {
+    declarations += "background-color:" + CssColourOf(layout.background, {}) + ";";
+    classes += " coloured";
   }
+  built.Rule(client_id, declarations);
+  markup.Open("div").Attribute("id", client_id).Attribute("class", classes).EndTag();
+  BuildControls(built);
+  markup.Close("div").Close("div").Close("section");
+
+  if (!built.styled) {
+    val sheet = val::global("CSSStyleSheet").new_();
+    sheet.call<void>("replaceSync", built.sheet);
+    Document()["adoptedStyleSheets"].call<void>("push", sheet);
+    LayoutsStyled().insert(layout.name);
+  }
+  box_ = ElementOf(markup.text());
+  body_ = box_["lastElementChild"];
 }
 
-void WindowView::BuildTitleBar(std::string_view accessible_name) {
-  val bar = Create("div", ElementIdOf(layout_.name, "title-bar"), "title-bar");
-  Tag(bar, "activate", layout_.name, {});
-  val icon = Create("img", {}, "icon");
-  SetAttribute(icon, "src", "pictures/icon-16.png");
-  SetAttribute(icon, "srcset", "pictures/icon-32.png 2x");
-  SetAttribute(icon, "alt", "");
-  Append(bar, icon);
-  val title = Create("span", {}, "title");
-  SetText(title, layout_.title);
-  SetAttribute(title, "aria-hidden", "true");
-  Append(bar, title);
+void WindowView::BuildTitleBar(Built& built, std::string_view accessible_name) const {
+  Markup& markup = built.markup;
+  markup.Open("div").Attribute("id", ElementIdOf(layout_.name, "title-bar"));
+  markup.Attribute("class", "title-bar");
+  Tag(markup, "activate", layout_.name, {});
+  markup.EndTag();
+  markup.Open("img")
+      .Attribute("class", "icon")
+      .Attribute("src", "pictures/icon-16.png")
+      .Attribute("srcset", "pictures/icon-32.png 2x")
+      .Attribute("alt", "")
+      .EndTag();
+  markup.Open("span").Attribute("class", "title").Attribute("aria-hidden", "true").EndTag();
+  markup.Text(layout_.title).Close("span");
   // The title bar's buttons, out of the tab order as on the desktop: what
   // each does is its action and class ("close"), its tooltip ("Close") and,
   // with the window's name, what a screen reader says.
   const auto add_button = [&](std::string_view action, std::string_view tooltip) {
-    val button = Create("button", ElementIdOf(layout_.name, action), action);
-    SetAttribute(button, "type", "button");
-    SetAttribute(button, "tabindex", "-1");
-    Tag(button, action, layout_.name, {});
-    SetAttribute(button, "aria-label", std::string(tooltip) + " " + std::string(accessible_name));
-    SetAttribute(button, "title", tooltip);
-    Append(bar, button);
+    markup.Open("button")
+        .Attribute("id", ElementIdOf(layout_.name, action))
+        .Attribute("class", action)
+        .Attribute("type", "button")
+        .Attribute("tabindex", "-1");
+    Tag(markup, action, layout_.name, {});
+    markup.Attribute("aria-label", std::string(tooltip) + " " + std::string(accessible_name))
+        .Attribute("title", tooltip)
+        .EndTag()
+        .Close("button");
   };
   if (layout_.minimise_button) add_button("minimise", "Minimise");
   add_button("close", "Close");
-  Append(box_, bar);
+  markup.Close("div");
 }
 
-void WindowView::BuildMenuBar() {
+void WindowView::BuildMenuBar(Built& built) {
   if (layout_.menu_bar.empty()) return;
-  val bar = Create("div", ElementIdOf(layout_.name, "menu-bar"), "menu-bar");
-  SetAttribute(bar, "role", "menubar");
+  Markup& markup = built.markup;
+  markup.Open("div")
+      .Attribute("id", ElementIdOf(layout_.name, "menu-bar"))
+      .Attribute("class", "menu-bar")
+      .Attribute("role", "menubar")
+      .EndTag();
   for (const layout::MenuBarEntry& entry : layout_.menu_bar) {
-    val title = Create("button", ElementIdOf(layout_.name, entry.name), "menu-title");
-    SetAttribute(title, "type", "button");
-    SetAttribute(title, "role", "menuitem");
-    SetAttribute(title, "tabindex", "-1");
-    Tag(title, entry.entries.empty() ? "run" : "menu", layout_.name, entry.name);
-    const char key = AppendCaption(title, entry.caption);
+    const bool drops_down = !entry.entries.empty();
+    markup.Open("button")
+        .Attribute("id", ElementIdOf(layout_.name, entry.name))
+        .Attribute("class", "menu-title")
+        .Attribute("type", "button")
+        .Attribute("role", "menuitem")
+        .Attribute("tabindex", "-1");
+    Tag(markup, drops_down ? "menu" : "run", layout_.name, entry.name);
+    Markup caption;
+    const char key = caption.Caption(entry.caption);
     if (key != 0) {
       menu_keys_.emplace_back(&entry, key);
-      SetAttribute(title, "aria-keyshortcuts", std::string("Alt+") + key);
+      markup.Attribute("aria-keyshortcuts", std::string("Alt+") + key);
     }
-    Append(bar, title);
-    if (entry.entries.empty()) continue;
-    SetAttribute(title, "aria-haspopup", "menu");
-    SetAttribute(title, "aria-expanded", "false");
-    val menu = Create("div", ElementIdOf(layout_.name, std::string(entry.name) + "-menu"), "menu");
-    SetAttribute(menu, "role", "menu");
-    SetAttribute(menu, "aria-label", layout::WithoutAccessKey(entry.caption));
-    menu.set("hidden", true);
+    if (drops_down) markup.Attribute("aria-haspopup", "menu").Attribute("aria-expanded", "false");
+    markup.EndTag().Verbatim(caption.text()).Close("button");
+    if (!drops_down) continue;
+    markup.Open("div")
+        .Attribute("id", ElementIdOf(layout_.name, std::string(entry.name) + "-menu"))
+        .Attribute("class", "menu")
+        .Attribute("role", "menu")
+        .Attribute("aria-label", layout::WithoutAccessKey(entry.caption))
+        .Flag("hidden")
+        .EndTag();
     for (const layout::MenuEntry& item : entry.entries) {
-      val button = Create("button", ElementIdOf(layout_.name, item.name), "menu-entry");
-      SetAttribute(button, "type", "button");
-      SetAttribute(button, "role", "menuitem");
-      SetAttribute(button, "tabindex", "-1");
-      Tag(button, "run", layout_.name, item.name);
-      val caption = Create("span", {}, "caption");
-      const char item_key = AppendCaption(caption, item.caption);
-      if (item_key != 0) entry_keys_.emplace_back(&item, item_key);
-      Append(button, caption);
-      val shortcut = Create("span", {}, "shortcut");
-      SetText(shortcut, item.shortcut);
-      Append(button, shortcut);
+      markup.Open("button")
+          .Attribute("id", ElementIdOf(layout_.name, item.name))
+          .Attribute("class", "menu-entry")
+          .Attribute("type", "button")
+          .Attribute("role", "menuitem")
+          .Attribute("tabindex", "-1");
+      Tag(markup, "run", layout_.name, item.name);
       if (!item.shortcut.empty())
-        SetAttribute(button, "aria-keyshortcuts", KeyShortcutsOf(item.shortcut));
-      Append(menu, button);
+        markup.Attribute("aria-keyshortcuts", KeyShortcutsOf(item.shortcut));
+      markup.EndTag();
+      markup.Open("span").Attribute("class", "caption").EndTag();
+      const char item_key = markup.Caption(item.caption);
+      if (item_key != 0) entry_keys_.emplace_back(&item, item_key);
+      markup.Close("span");
+      markup.Open("span").Attribute("class", "shortcut").EndTag().Text(item.shortcut);
+      markup.Close("span").Close("button");
     }
-    menus_.emplace_back(&entry, menu);
-    Append(bar, menu);
+    menus_.push_back(&entry);
+    markup.Close("div");
   }
-  Append(body_, bar);
+  markup.Close("div");
 }
 
-void WindowView::BuildControls(val& client) {
+void WindowView::BuildControls(Built& built) {
+  Markup& markup = built.markup;
   const std::string_view window = layout_.name;
   // Lines and labels lie beneath fields and buttons.
   if (!layout_.lines.empty()) {
-    val drawing = CreateSvg("svg");
-    SetAttribute(drawing, "class", "drawing");
-    SetAttribute(drawing, "aria-hidden", "true");
-    SetAttribute(drawing, "width", std::to_string(layout_.client_width));
-    SetAttribute(drawing, "height", std::to_string(layout_.client_height));
+    markup.Open("svg")
+        .Attribute("class", "drawing")
+        .Attribute("aria-hidden", "true")
+        .Attribute("width", std::to_string(layout_.client_width))
+        .Attribute("height", std::to_string(layout_.client_height))
+        .EndTag();
     for (const layout::Line& line : layout_.lines) {
-      val element = CreateSvg("line");
-      SetAttribute(element, "id", ElementIdOf(window, line.name));
       // Through the middle of the pixels, so that a one-pixel line stays whole.
-      SetAttribute(element, "x1", std::to_string(line.x1) + ".5");
-      SetAttribute(element, "y1", std::to_string(line.y1) + ".5");
-      SetAttribute(element, "x2", std::to_string(line.x2) + ".5");
-      SetAttribute(element, "y2", std::to_string(line.y2) + ".5");
-      SetAttribute(element, "stroke", CssColourOf(line.colour, "var(--window-text)"));
-      if (line.dotted) SetAttribute(element, "stroke-dasharray", "1 1");
-      Append(drawing, element);
+      markup.Open("line")
+          .Attribute("id", ElementIdOf(window, line.name))
+          .Attribute("x1", std::to_string(line.x1) + ".5")
+          .Attribute("y1", std::to_string(line.y1) + ".5")
+          .Attribute("x2", std::to_string(line.x2) + ".5")
+          .Attribute("y2", std::to_string(line.y2) + ".5")
+          .Attribute("stroke", CssColourOf(line.colour, "var(--window-text)"));
+      if (line.dotted) markup.Attribute("stroke-dasharray", "1 1");
+      markup.SelfClose();
     }
-    Append(client, drawing);
+    markup.Close("svg");
   }
   for (const layout::Label& label : layout_.labels) {
-    const bool several =
-        std::count_if(layout_.labels.begin(), layout_.labels.end(),
-                      [&](const layout::Label& other) { return other.name == label.name; }) > 1;
-    const std::string id =
-        several ? ElementIdOf(window, std::string(label.name) + "-" + std::to_string(label.index))
-                : ElementIdOf(window, label.name);
-    val element = Create("label", id, "label");
-    Place(element, label.rect);
-    SetText(element, label.caption);
-    if (label.font) {
-      SetStyle(element, "font-size", std::to_string(label.font->points) + "pt");
-      element.set("className", std::string("label sans"));
-    }
+    const std::string id = LabelIdOf(layout_, label);
+    std::string declarations = PlaceOf(label.rect);
+    if (label.font) declarations += "font-size:" + std::to_string(label.font->points) + "pt;";
+    built.Rule(id, declarations);
+    markup.Open("label").Attribute("id", id).Attribute("class",
+                                                       label.font ? "label sans" : "label");
     if (const layout::Field* field = layout::FieldNamedBy(layout_, label))
-      SetAttribute(element, "for", ElementIdOf(window, field->name));
-    Append(client, element);
+      markup.Attribute("for", ElementIdOf(window, field->name));
+    markup.EndTag().Text(label.caption).Close("label");
   }
 
   struct Focusable {
     int tab_index;
-    val element;
+    std::string id;
   };
   std::vector<Focusable> focusable;
   for (const layout::Field& field : layout_.fields) {
-    val input = Create("input", ElementIdOf(window, field.name));
-    SetAttribute(input, "type", "text");
-    Colour(input, field.background,
-           field.pointer == layout::Pointer::Pencil ? "field pencil" : "field");
-    Place(input, field.rect);
-    Tag(input, "type", window, field.name);
-    if (field.max_length) SetAttribute(input, "maxlength", std::to_string(*field.max_length));
-    SetAttribute(input, "autocomplete", "off");
-    SetAttribute(input, "spellcheck", "false");
-    SetAttribute(input, "autocapitalize", "off");
-    Describe(input, layout::AccessibleTextOf(layout_, field), field.tooltip);
-    Append(client, input);
-    focusable.push_back({field.tab_index, input});
+    const std::string id = ElementIdOf(window, field.name);
+    std::string declarations = PlaceOf(field.rect);
+    const std::string classes =
+        Colour(field.background,
+               field.pointer == layout::Pointer::Pencil ? "field pencil" : "field", declarations);
+    built.Rule(id, declarations);
+    markup.Open("input").Attribute("id", id).Attribute("type", "text").Attribute("class", classes);
+    Tag(markup, "type", window, field.name);
+    if (field.max_length) markup.Attribute("maxlength", std::to_string(*field.max_length));
+    markup.Attribute("autocomplete", "off")
+        .Attribute("spellcheck", "false")
+        .Attribute("autocapitalize", "off");
+    Describe(markup, layout::AccessibleTextOf(layout_, field), field.tooltip);
+    markup.EndTag();
+    focusable.push_back({field.tab_index, id});
   }
   for (const layout::Button& button : layout_.buttons) {
-    val element = Create("button", ElementIdOf(window, button.name));
-    SetAttribute(element, "type", "button");
-    Colour(element, button.background, "button");
-    Place(element, button.rect);
-    const bool paste = shell::ReadsClipboard(window, layout::HandlerOf(button.name));
-    Tag(element, paste ? "paste" : "run", window, button.name);
+    const std::string id = ElementIdOf(window, button.name);
+    std::string declarations = PlaceOf(button.rect);
+    const std::string classes = Colour(button.background, "button", declarations);
+    built.Rule(id, declarations);
+    markup.Open("button")
+        .Attribute("id", id)
+        .Attribute("type", "button")
+        .Attribute("class", classes);
+    Tag(markup, "run", window, button.name);
+    Describe(markup, layout::AccessibleTextOf(layout_, button), button.tooltip);
+    markup.EndTag();
     if (button.picture != layout::Picture::None) {
-      const std::string file = "pictures/" + std::string(PictureFile(button.picture));
-      val picture = Create("img");
-      SetAttribute(picture, "src", file + ".png");
-      SetAttribute(picture, "srcset", file + "@2x.png 2x");
-      SetAttribute(picture, "alt", "");
-      SetAttribute(picture, "width", "32");
-      SetAttribute(picture, "height", "32");
-      Append(element, picture);
+      markup.Verbatim(PictureMarkup(button.picture));
     } else {
-      AppendCaption(element, button.caption);
+      markup.Caption(button.caption);
     }
-    Describe(element, layout::AccessibleTextOf(layout_, button), button.tooltip);
-    Append(client, element);
-    focusable.push_back({button.tab_index, element});
+    markup.Close("button");
+    focusable.push_back({button.tab_index, id});
   }
   std::stable_sort(focusable.begin(), focusable.end(), [](const Focusable& a, const Focusable& b) {
     return a.tab_index < b.tab_index;
   });
-  for (Focusable& item : focusable) focus_order_.push_back(item.element);
+  for (Focusable& item : focusable) focus_order_.push_back(std::move(item.id));
+}
+
+val WindowView::Element(std::string_view id) const {
+  return box_.call<val>("querySelector", "#" + std::string(id));
 }
 
 void WindowView::ShowFields() {
   for (const TextField& field : model_.fields()) {
-    val input = box_.call<val>("querySelector", "#" + ElementIdOf(layout_.name, field.name()));
+    val input = Element(ElementIdOf(layout_.name, field.name()));
     if (input.isNull()) continue;
     if (input["value"].as<std::string>() != field.text()) input.set("value", field.text());
   }
 }
 
 void WindowView::FocusFirst() {
-  if (!focus_order_.empty()) focus_order_.front().call<void>("focus");
+  if (!focus_order_.empty()) Element(focus_order_.front()).call<void>("focus");
 }
 
 void WindowView::MoveFocus(bool forwards) {
   if (focus_order_.empty()) return;
   const val active = Document()["activeElement"];
+  const std::string active_id =
+      box_.call<bool>("contains", active) ? active["id"].as<std::string>() : std::string();
   const auto count = static_cast<int>(focus_order_.size());
   int at = -1;
   for (int i = 0; i < count; ++i) {
-    if (focus_order_[i].strictlyEquals(active)) at = i;
+    if (focus_order_[i] == active_id) at = i;
   }
   const int next = at < 0 ? (forwards ? 0 : count - 1) : (at + (forwards ? 1 : count - 1)) % count;
-  focus_order_[next].call<void>("focus");
+  Element(focus_order_[next]).call<void>("focus");
 }
 
 const layout::MenuBarEntry* WindowView::MenuByKey(char key) const {
@@ -314,9 +367,12 @@ const layout::MenuEntry* WindowView::EntryByKey(char key) const {
 
 void WindowView::ShowMenu(const layout::MenuBarEntry* shown) {
   const val active = Document()["activeElement"];
+  const auto menu_of = [&](const layout::MenuBarEntry& entry) {
+    return Element(ElementIdOf(layout_.name, std::string(entry.name) + "-menu"));
+  };
   bool focus_in_menu = false;
-  for (auto& [entry, menu] : menus_)
-    focus_in_menu = focus_in_menu || menu.call<bool>("contains", active);
+  for (const layout::MenuBarEntry* entry : menus_)
+    focus_in_menu = focus_in_menu || menu_of(*entry).call<bool>("contains", active);
   if (open_menu_ == nullptr && shown != nullptr) {
     // Not a menu title: a click on one has just focused it.
     const bool in_window = box_.call<bool>("contains", active) &&
@@ -324,11 +380,13 @@ void WindowView::ShowMenu(const layout::MenuBarEntry* shown) {
     focus_before_menu_ = in_window ? active : val::null();
   }
   open_menu_ = shown;
-  for (auto& [entry, menu] : menus_) {
+  for (const layout::MenuBarEntry* entry : menus_) {
     const bool open = entry == shown;
+    val menu = menu_of(*entry);
     menu.set("hidden", !open);
-    val title = box_.call<val>("querySelector", "#" + ElementIdOf(layout_.name, entry->name));
-    SetAttribute(title, "aria-expanded", open ? "true" : "false");
+    val title = Element(ElementIdOf(layout_.name, entry->name));
+    title.call<void>("setAttribute", std::string("aria-expanded"),
+                     std::string(open ? "true" : "false"));
     if (open) {
       SetStyle(menu, "left", Px(title["offsetLeft"].as<int>()));
       val first = menu["firstElementChild"];

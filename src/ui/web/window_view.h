@@ -33,8 +33,8 @@ class WindowView {
 
   // Shows every field's text as the model holds it.
   void ShowFields();
-  // The controls that take the focus, in tab order.
-  const std::vector<val>& FocusOrder() const { return focus_order_; }
+  // The ids of the controls that take the focus, in tab order.
+  const std::vector<std::string>& FocusOrder() const { return focus_order_; }
   // Moves the focus forwards or backwards in tab order, wrapping; from
   // outside the window, to its first (last) control.
   void MoveFocus(bool forwards);
@@ -55,16 +55,19 @@ class WindowView {
   bool Minimised() const { return minimised_; }
 
  private:
-  void BuildTitleBar(std::string_view accessible_name);
-  void BuildMenuBar();
-  void BuildControls(val& client);
+  struct Built;
+  // The window's element with this id, also before the window is in the page.
+  val Element(std::string_view id) const;
+  void BuildTitleBar(Built& built, std::string_view accessible_name) const;
+  void BuildMenuBar(Built& built);
+  void BuildControls(Built& built);
 
   const layout::WindowLayout& layout_;
   WindowModel& model_;
-  val box_;
+  val box_ = val::null();
   val body_ = val::null();  // the menu bar and client area, hidden when minimised
-  std::vector<val> focus_order_;
-  std::vector<std::pair<const layout::MenuBarEntry*, val>> menus_;  // each drop-down
+  std::vector<std::string> focus_order_;
+  std::vector<const layout::MenuBarEntry*> menus_;  // the entries with a drop-down
   std::vector<std::pair<const layout::MenuBarEntry*, char>> menu_keys_;
   std::vector<std::pair<const layout::MenuEntry*, char>> entry_keys_;
   const layout::MenuBarEntry* open_menu_ = nullptr;

@@ -147,4 +147,4 @@ function contrastOf(png) {
   return best;
 }
 
-module.exports = { serve, launch, openPage, contrastOf, chromiumFlags, repository };
+module.exports = { serve, launch, openPage, contrastOf, decodePng, chromiumFlags, repository };

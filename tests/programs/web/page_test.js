@@ -8,7 +8,9 @@
 
 const assert = require("node:assert/strict");
 const { after, before, describe, it } = require("node:test");
-const { serve, launch, openPage, contrastOf } = require("./harness.js");
+const fs = require("node:fs");
+const path = require("node:path");
+const { serve, launch, openPage, contrastOf, decodePng, repository } = require("./harness.js");
 
 const site = process.argv[2];
 let server;
@@ -340,6 +342,27 @@ describe("the page", () => {
       await check("#Form2-Command2", "см->инч");
       await check("#Form2-Command15", "Paste");
       await check("#Form2-Label1", "=>");
+    });
+  }
+
+  // Drawn in the page from their SVG sources, the operator pictures give the
+  // pixels of the picture files the desktop shows, at 1x and at 2x.
+  for (const scale of [1, 2]) {
+    test(`draws the operator pictures as their picture files at ${scale}x`, async (t) => {
+      const page = await newPage(t, { deviceScaleFactor: scale });
+      const files = await page.context().newPage();
+      const pixels = async (locator) => decodePng(await locator.screenshot()).pixels;
+      for (const [button, picture] of [["Command1", "plus"], ["Command2", "minus"], ["Command3", "multiply"], ["Command4", "divide"]]) {
+        const drawn = page.locator(`#Form1-${button} .picture`);
+        const face = await page.$eval(`#Form1-${button}`, (element) => getComputedStyle(element).backgroundColor);
+        const file = fs.readFileSync(path.join(repository, "src/ui/assets", `${picture}${scale === 2 ? "@2x" : ""}.png`));
+        // At the same place, to the fraction of a pixel.
+        const { x, y } = await drawn.boundingBox();
+        await files.setContent(
+          `<body style="margin:0;background:${face}"><img width="32" height="32" style="position:absolute;left:${x}px;top:${y}px;image-rendering:pixelated" src="data:image/png;base64,${file.toString("base64")}"></body>`,
+        );
+        assert.ok((await pixels(drawn)).equals(await pixels(files.locator("img"))), picture);
+      }
     });
   }
 
