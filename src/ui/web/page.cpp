@@ -237,8 +237,7 @@ void Page::Open(const shell::WindowToOpen& window) {
   views_[std::string(window.layout.name)] = std::move(view);
   shown.ShowFields();
   Place(shown);
-  Activate(window.layout.name);
-  shown.FocusFirst();
+  Activate(window.layout.name);  // which gives the focus to its first control
 }
 
 void Page::Close(std::string_view window) {
