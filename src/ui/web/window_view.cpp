@@ -135,7 +135,10 @@ WindowView::WindowView(const layout::WindowLayout& layout, WindowModel& model,
   if (!built.styled) {
     val sheet = val::global("CSSStyleSheet").new_();
     sheet.call<void>("replaceSync", built.sheet);
-    Document()["adoptedStyleSheets"].call<void>("push", sheet);
+    // A new list rather than push: browsers that keep the list as a frozen
+    // array take only that.
+    val document = Document();
+    document.set("adoptedStyleSheets", document["adoptedStyleSheets"].call<val>("concat", sheet));
     LayoutsStyled().insert(layout.name);
   }
   box_ = ElementOf(markup.text());
