@@ -228,8 +228,8 @@ class NotingClipboard : public Clipboard {
 }  // namespace
 
 bool ReadsClipboard(std::string_view window, std::string_view operation) {
-  // Each answer is found once: a toolkit asks for every button of a window
-  // each time the window opens.
+  // Each answer is found once: a toolkit asks at every click, or for every
+  // button of a window each time the window opens.
   static std::map<std::string, bool, std::less<>> answers;
   std::string key = std::string(window) + '/' + std::string(operation);
   if (const auto known = answers.find(key); known != answers.end()) return known->second;

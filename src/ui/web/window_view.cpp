@@ -17,15 +17,6 @@ std::set<std::string_view>& LayoutsStyled() {
   return styled;
 }
 
-// One style rule for the element with this id.
-void AddRule(std::string& sheet, std::string_view id, std::string_view declarations) {
-  sheet += '#';
-  sheet += id;
-  sheet += '{';
-  sheet += declarations;
-  sheet += "}\n";
-}
-
 std::string PlaceOf(const layout::Rect& rect) {
   return "left:" + Px(rect.left) + ";top:" + Px(rect.top) + ";width:" + Px(rect.width) +
          ";height:" + Px(rect.height) + ";";
@@ -56,6 +47,18 @@ void Tag(Markup& markup, std::string_view action, std::string_view window,
          std::string_view control) {
   markup.Attribute("data-action", action).Attribute("data-window", window);
   if (!control.empty()) markup.Attribute("data-control", control);
+}
+
+// A button out of the tab order, as the title bar's and the menus' are:
+// "<button id class type tabindex" and what it does; attributes may follow.
+void OpenBarButton(Markup& markup, std::string_view id, std::string_view class_name,
+                   std::string_view action, std::string_view window, std::string_view control) {
+  markup.Open("button")
+      .Attribute("id", id)
+      .Attribute("class", class_name)
+      .Attribute("type", "button")
+      .Attribute("tabindex", "-1");
+  Tag(markup, action, window, control);
 }
 
 // "Ctrl+B" as aria-keyshortcuts has it: "Control+B".
@@ -91,8 +94,14 @@ struct WindowView::Built {
   bool styled = false;
   std::string sheet;
 
+  // One style rule for the element with this id.
   void Rule(std::string_view id, std::string_view declarations) {
-    if (!styled) AddRule(sheet, id, declarations);
+    if (styled) return;
+    sheet += '#';
+    sheet += id;
+    sheet += '{';
+    sheet += declarations;
+    sheet += "}\n";
   }
 };
 
@@ -163,12 +172,7 @@ void WindowView::BuildTitleBar(Built& built, std::string_view accessible_name) c
   // each does is its action and class ("close"), its tooltip ("Close") and,
   // with the window's name, what a screen reader says.
   const auto add_button = [&](std::string_view action, std::string_view tooltip) {
-    markup.Open("button")
-        .Attribute("id", ElementIdOf(layout_.name, action))
-        .Attribute("class", action)
-        .Attribute("type", "button")
-        .Attribute("tabindex", "-1");
-    Tag(markup, action, layout_.name, {});
+    OpenBarButton(markup, ElementIdOf(layout_.name, action), action, action, layout_.name, {});
     markup.Attribute("aria-label", std::string(tooltip) + " " + std::string(accessible_name))
         .Attribute("title", tooltip)
         .EndTag()
@@ -189,13 +193,9 @@ void WindowView::BuildMenuBar(Built& built) {
       .EndTag();
   for (const layout::MenuBarEntry& entry : layout_.menu_bar) {
     const bool drops_down = !entry.entries.empty();
-    markup.Open("button")
-        .Attribute("id", ElementIdOf(layout_.name, entry.name))
-        .Attribute("class", "menu-title")
-        .Attribute("type", "button")
-        .Attribute("role", "menuitem")
-        .Attribute("tabindex", "-1");
-    Tag(markup, drops_down ? "menu" : "run", layout_.name, entry.name);
+    OpenBarButton(markup, ElementIdOf(layout_.name, entry.name), "menu-title",
+                  drops_down ? "menu" : "run", layout_.name, entry.name);
+    markup.Attribute("role", "menuitem");
     Markup caption;
     const char key = caption.Caption(entry.caption);
     if (key != 0) {
@@ -213,13 +213,9 @@ void WindowView::BuildMenuBar(Built& built) {
         .Flag("hidden")
         .EndTag();
     for (const layout::MenuEntry& item : entry.entries) {
-      markup.Open("button")
-          .Attribute("id", ElementIdOf(layout_.name, item.name))
-          .Attribute("class", "menu-entry")
-          .Attribute("type", "button")
-          .Attribute("role", "menuitem")
-          .Attribute("tabindex", "-1");
-      Tag(markup, "run", layout_.name, item.name);
+      OpenBarButton(markup, ElementIdOf(layout_.name, item.name), "menu-entry", "run", layout_.name,
+                    item.name);
+      markup.Attribute("role", "menuitem");
       if (!item.shortcut.empty())
         markup.Attribute("aria-keyshortcuts", KeyShortcutsOf(item.shortcut));
       markup.EndTag();
